@@ -21,8 +21,12 @@ constexpr HResult E_FAIL = static_cast<HResult>(0x80004005);
 constexpr HResult E_UNEXPECTED = static_cast<HResult>(0x8000FFFF);
 constexpr HResult E_INVALIDARG = static_cast<HResult>(0x80070057);
 
-inline bool Succeeded(HResult r) { return r >= 0; }
-inline bool Failed(HResult r) { return r < 0; }
+inline bool Succeeded(HResult r) {
+    return r >= 0;
+}
+inline bool Failed(HResult r) {
+    return r < 0;
+}
 
 struct TGUID {
     uint32_t D1 = 0;
@@ -151,9 +155,17 @@ template <class Self, class... Interfaces> struct TInterfaceTable {
     }
 
 private:
+    // An interface also answers for the interfaces it derives from (declared as Inherited).
+    template <class I> static bool Answers(const TGUID& iid) {
+        if (iid == I::IID)
+            return true;
+        if constexpr (requires { typename I::Inherited; })
+            return Answers<typename I::Inherited>(iid);
+        return false;
+    }
     template <class I> static bool Match(Self* self, const TGUID& iid, void** object) {
-        if (iid == I::IID ||
-            (iid == IUnknown::IID && std::is_same_v<I, std::tuple_element_t<0, std::tuple<Interfaces...>>>)) {
+        using First = std::tuple_element_t<0, std::tuple<Interfaces...>>;
+        if (Answers<I>(iid) || (iid == IUnknown::IID && std::is_same_v<I, First>)) {
             *object = static_cast<I*>(self);
             return true;
         }
