@@ -2,8 +2,10 @@
 
 #include "platform/com/Exception.h"
 #include "plugin/Commands_Wave.h"
+#include "platform/ui/UIService.h"
 
 TWaveServerModule::TWaveServerModule(IClient* client) : TAbstractWaveModule(client) {
+    InstallUIServiceFor(client);
     RegisterWaveProcesses(Launcher());
 }
 

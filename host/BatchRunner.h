@@ -1,0 +1,33 @@
+// Headless batch commands of wavehost, one a line:
+//   run PROCESS [PARAMETERS]    -> "ok PARAMETERS-AFTER" or "failed 0xHHHHHHHH PARAMETERS-AFTER"
+//   state PROCESS [PARAMETERS]  -> "enabled=E checked=C visible=V"
+//   status                      -> "status: F1|F2|F3"
+// Blank lines and lines starting with "#" are skipped.
+#pragma once
+
+#include "plugin/RT_ClientServerInterface.h"
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+class THostClient;
+
+class TBatchRunner {
+public:
+    TBatchRunner(IServerModule& module, THostClient& host, std::ostream& out, std::ostream& err);
+
+    // False when the line is not a command this host knows (reported on the error stream).
+    bool RunLine(const std::string& line);
+    // Runs every line; false when any line failed.
+    bool RunScript(std::istream& script);
+
+private:
+    void Run(const std::string& process, const std::string& parameters);
+    void State(const std::string& process, const std::string& parameters);
+
+    IServerModule& Module;
+    THostClient& Host;
+    std::ostream& Out;
+    std::ostream& Err;
+};

@@ -1,0 +1,106 @@
+// wavehost: loads the waveform module and runs it, headless in batch mode.
+#include "host/BatchRunner.h"
+#include "host/HostClient.h"
+#include "host/ModuleLoader.h"
+#include "platform/com/Exception.h"
+
+#include <QApplication>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <vector>
+
+namespace {
+THostClient* gHostClient = nullptr;
+
+const char* kUsage =
+    "usage: wavehost [--module PATH] [--options FILE] [--answer TEXT]...\n"
+    "                (--batch SCRIPT | -e COMMAND [-e COMMAND]...)\n"
+    "batch commands: run PROCESS [PARAMETERS] | state PROCESS [PARAMETERS] | status\n";
+
+struct TArguments {
+    std::string ModulePath = TModuleLoader::DefaultModulePath();
+    std::string OptionsFile;
+    std::string BatchFile;
+    std::vector<std::string> Commands;
+    std::deque<std::string> Answers;
+};
+
+bool ParseArguments(int argc, char** argv, TArguments& args) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        auto value = [&](std::string& target) {
+            if (i + 1 >= argc)
+                return false;
+            target = argv[++i];
+            return true;
+        };
+        std::string v;
+        if (a == "--module" && value(args.ModulePath)) {
+        } else if (a == "--options" && value(args.OptionsFile)) {
+        } else if (a == "--batch" && value(args.BatchFile)) {
+        } else if (a == "-e" && value(v)) {
+            args.Commands.push_back(v);
+        } else if (a == "--answer" && value(v)) {
+            args.Answers.push_back(v);
+        } else {
+            return false;
+        }
+    }
+    return !args.BatchFile.empty() || !args.Commands.empty();
+}
+} // namespace
+
+// The client interface, found by name by the module when it is loaded.
+extern "C" __attribute__((visibility("default"))) HResult
+ClientAPI_GetClientInterface(IClient** client) {
+    if (client == nullptr)
+        return E_POINTER;
+    *client = gHostClient;
+    return gHostClient ? S_OK : E_FAIL;
+}
+
+int main(int argc, char** argv) {
+    TArguments args;
+    if (!ParseArguments(argc, argv, args)) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    // Batch mode never needs a display.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("wavehost");
+    if (args.OptionsFile.empty())
+        args.OptionsFile = DefaultOptionsFile();
+
+    THostClient host(false, std::move(args.Answers), args.OptionsFile);
+    gHostClient = &host;
+    try {
+        TModuleLoader loader;
+        TComPtr<IServerModule> module = loader.Load(args.ModulePath, &host);
+        host.SetModule(module.Get());
+        TBatchRunner runner(*module.Get(), host, std::cout, std::cerr);
+        bool ok = true;
+        if (!args.BatchFile.empty()) {
+            std::ifstream script(args.BatchFile, std::ios::binary);
+            if (!script) {
+                std::cerr << "wavehost: cannot open " << args.BatchFile << '\n';
+                return 1;
+            }
+            ok = runner.RunScript(script);
+        }
+        for (const auto& command : args.Commands)
+            ok = runner.RunLine(command) && ok;
+        host.SetModule(nullptr);
+        module = TComPtr<IServerModule>();
+        gHostClient = nullptr;
+        return ok ? 0 : 1;
+    } catch (const std::exception& e) {
+        std::cerr << "wavehost: " << e.what() << '\n';
+        gHostClient = nullptr;
+        return 1;
+    }
+}

@@ -1,0 +1,49 @@
+#include "platform/ui/HostScriptedUIService.h"
+
+#include "platform/com/Exception.h"
+#include "plugin/RT_ClientServerInterface.h"
+#include "plugin/Rt_Param.h"
+
+#include <cstdio>
+
+namespace {
+struct TButtonName {
+    TMsgDlgButton Button;
+    TModalResult Result;
+    const char* Name;
+};
+// In the order a box offers them; the first offered is the default answer.
+constexpr TButtonName kButtons[] = {
+    {mbYes, mrYes, "Yes"},          {mbNo, mrNo, "No"},          {mbOK, mrOk, "OK"},
+    {mbCancel, mrCancel, "Cancel"}, {mbAbort, mrAbort, "Abort"}, {mbRetry, mrRetry, "Retry"},
+    {mbIgnore, mrIgnore, "Ignore"},
+};
+} // namespace
+
+std::string THostScriptedUIService::NextAnswer() {
+    if (Gui == nullptr)
+        return {};
+    TComString answer;
+    OleCheck(Gui->NextPresetAnswer(&answer));
+    return answer.Str();
+}
+
+TModalResult THostScriptedUIService::MessageDlg(const std::string& caption, const std::string& text,
+                                                TMsgDlgType, TMsgDlgButtons buttons) {
+    const std::string line = caption + ": " + text;
+    if (Gui)
+        OleCheck(Gui->LogMessage(line.c_str()));
+    else
+        std::fprintf(stderr, "%s\n", line.c_str());
+    const std::string answer = NextAnswer();
+    TModalResult first = mrNone;
+    for (const auto& b : kButtons) {
+        if ((buttons & b.Button) == 0)
+            continue;
+        if (first == mrNone)
+            first = b.Result;
+        if (SameKeyword(answer, b.Name))
+            return b.Result;
+    }
+    return first;
+}
