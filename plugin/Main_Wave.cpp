@@ -1,12 +1,33 @@
 #include "plugin/Main_Wave.h"
 
 #include "platform/com/Exception.h"
-#include "plugin/Commands_Wave.h"
 #include "platform/ui/UIService.h"
+#include "plugin/Commands_Wave.h"
+#include "preferences/WavePreferences.h"
 
-TWaveServerModule::TWaveServerModule(IClient* client) : TAbstractWaveModule(client) {
+TWaveServerModule::TWaveServerModule(IClient* client)
+    : TAbstractWaveModule(client), Preferences(std::make_unique<TWavePreferences>()) {
     InstallUIServiceFor(client);
     RegisterWaveProcesses(Launcher());
+    // Published only once loaded: a failed load must not leave the global behind.
+    DoLoadPreferences();
+    SetWavePreferences(Preferences.get());
+}
+
+TWaveServerModule::~TWaveServerModule() {
+    if (WavePreferences() == Preferences.get())
+        SetWavePreferences(nullptr);
+}
+
+// Without a host there is no storage: the preferences keep their values.
+void TWaveServerModule::DoSavePreferences() {
+    if (Client())
+        Preferences->Save(*Client());
+}
+
+void TWaveServerModule::DoLoadPreferences() {
+    if (Client())
+        Preferences->Load(*Client());
 }
 
 HResult CreateWaveServerModule(IClient* client, IServerModule** module) {
@@ -18,4 +39,22 @@ HResult CreateWaveServerModule(IClient* client, IServerModule** module) {
         *module = created.Get();
         (*module)->AddRef();
     });
+}
+
+HResult GetWavePreferencesOfModule(IWavePreferences** preferences) {
+    if (preferences == nullptr)
+        return E_POINTER;
+    *preferences = WavePreferences();
+    return S_OK;
+}
+
+HResult GetWavePrinterOptionsOfModule(IWavePrinterOptions** options) {
+    if (options == nullptr)
+        return E_POINTER;
+    *options = nullptr;
+    TWavePreferences* preferences = WavePreferences();
+    if (preferences == nullptr)
+        return E_FAIL;
+    *options = &preferences->PrinterOptions;
+    return S_OK;
 }

@@ -3,9 +3,6 @@
 
 #include <dlfcn.h>
 
-struct IWavePreferences;
-struct IWavePrinterOptions;
-
 namespace {
 // When the host exports its client interface, the module takes it as the current client as soon
 // as it is loaded; ServerFactory stores its argument again.
@@ -27,20 +24,14 @@ __attribute__((visibility("default"))) HResult ServerFactory(IClient* client,
     return CreateWaveServerModule(client, module);
 }
 
-// Nil until the preferences object exists.
+// Nil until the module exists.
 __attribute__((visibility("default"))) HResult GetWavePreferences(IWavePreferences** preferences) {
-    if (preferences == nullptr)
-        return E_POINTER;
-    *preferences = nullptr;
-    return S_OK;
+    return GetWavePreferencesOfModule(preferences);
 }
 
 // Needs the module's preferences object, which owns the printer options.
 __attribute__((visibility("default"))) HResult
 GetWavePrinterOptions(IWavePrinterOptions** options) {
-    if (options == nullptr)
-        return E_POINTER;
-    *options = nullptr;
-    return E_FAIL;
+    return GetWavePrinterOptionsOfModule(options);
 }
 }
