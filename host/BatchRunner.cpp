@@ -1,10 +1,14 @@
 #include "host/BatchRunner.h"
 
 #include "host/HostClient.h"
+#include "host/ModuleLoader.h"
+#include "host/PreferencesReport.h"
 #include "platform/com/Exception.h"
+#include "preferences/RT_Wave.h"
 
 #include <cstdio>
 #include <cstring>
+#include <sstream>
 
 namespace {
 constexpr int32_t cParameterBufferSize = 1024;
@@ -26,6 +30,14 @@ struct TParameterBuffer {
     }
     char Text[cParameterBufferSize];
 };
+
+std::string Outcome(HResult result) {
+    if (Succeeded(result))
+        return "ok";
+    char text[24];
+    std::snprintf(text, sizeof text, "failed 0x%08X", static_cast<uint32_t>(result));
+    return text;
+}
 
 std::string WithParameters(std::string line, const char* parameters) {
     if (parameters[0] != '\0')
@@ -50,9 +62,9 @@ std::string TakeWord(std::string& rest) {
 }
 } // namespace
 
-TBatchRunner::TBatchRunner(IServerModule& module, THostClient& host, std::ostream& out,
-                           std::ostream& err)
-    : Module(module), Host(host), Out(out), Err(err) {}
+TBatchRunner::TBatchRunner(IServerModule& module, const TModuleLoader& loader, THostClient& host,
+                           std::ostream& out, std::ostream& err)
+    : Module(module), Loader(loader), Host(host), Out(out), Err(err) {}
 
 bool TBatchRunner::RunScript(std::istream& script) {
     bool allGood = true;
@@ -72,6 +84,12 @@ bool TBatchRunner::RunLine(const std::string& line) {
     if (command == "status" && rest.empty()) {
         Out << "status: " << Host.StatusField(1) << '|' << Host.StatusField(2) << '|'
             << Host.StatusField(3) << std::endl;
+        return true;
+    }
+    if (rest.empty() && command == "prefs")
+        return PrintPreferences();
+    if (rest.empty() && (command == "prefs-save" || command == "prefs-load")) {
+        SaveOrLoadPreferences(command == "prefs-save");
         return true;
     }
     if (command == "run" || command == "state") {
@@ -95,13 +113,7 @@ void TBatchRunner::Run(const std::string& process, const std::string& parameters
     if (Succeeded(result))
         result = launcher->LaunchCommand(BareProcessName(process).c_str(), buffer.Text,
                                          cParameterBufferSize, nullptr);
-    if (Succeeded(result)) {
-        Out << WithParameters("ok", buffer.Text) << std::endl;
-        return;
-    }
-    char code[24];
-    std::snprintf(code, sizeof code, "failed 0x%08X", static_cast<uint32_t>(result));
-    Out << WithParameters(code, buffer.Text) << std::endl;
+    Out << WithParameters(Outcome(result), buffer.Text) << std::endl;
 }
 
 void TBatchRunner::State(const std::string& process, const std::string& parameters) {
@@ -114,4 +126,34 @@ void TBatchRunner::State(const std::string& process, const std::string& paramete
                                        &enabled, &checked, &visible, &flag1, &flag2));
     Out << "enabled=" << (enabled != 0) << " checked=" << (checked != 0)
         << " visible=" << (visible != 0) << std::endl;
+}
+
+bool TBatchRunner::PrintPreferences() {
+    auto getPreferences = Loader.Find<TGetWavePreferencesFunc>("GetWavePreferences");
+    auto getPrinterOptions = Loader.Find<TGetWavePrinterOptionsFunc>("GetWavePrinterOptions");
+    try {
+        if (getPreferences == nullptr || getPrinterOptions == nullptr)
+            throw Exception("the module does not export its preferences");
+        TComPtr<IWavePreferences> preferences;
+        TComPtr<IWavePrinterOptions> printerOptions;
+        OleCheck(getPreferences(preferences.Out()));
+        OleCheck(getPrinterOptions(printerOptions.Out()));
+        if (!preferences || !printerOptions)
+            throw Exception("the module offers no preferences");
+        std::ostringstream lines;
+        ::PrintPreferences(*preferences.Get(), *printerOptions.Get(), lines);
+        Out << lines.str() << std::flush;
+        return true;
+    } catch (const std::exception& e) {
+        Err << "wavehost: prefs: " << e.what() << std::endl;
+        return false;
+    }
+}
+
+void TBatchRunner::SaveOrLoadPreferences(bool save) {
+    TComPtr<IModuleOptions> options(QueryInterfaceOf<IModuleOptions>(&Module));
+    HResult result = E_NOINTERFACE;
+    if (options)
+        result = save ? options->SavePreferences() : options->LoadPreferences();
+    Out << Outcome(result) << std::endl;
 }

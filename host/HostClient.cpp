@@ -1,14 +1,15 @@
 #include "host/HostClient.h"
 
+#include "host/CommonDialogs.h"
 #include "host/HostOptions.h"
 #include "platform/com/Exception.h"
 
 #include <QDir>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <strings.h>
 
 namespace {
 template <class I> HResult HandOut(I* object, I** out) {
@@ -30,9 +31,7 @@ std::string DefaultOptionsFile() {
 
 THostClient::THostClient(bool interactive, std::deque<std::string> presetAnswers,
                          const std::string& optionsFile)
-    : Interactive(interactive), PresetAnswers(std::move(presetAnswers)),
-      Settings(
-          std::make_unique<QSettings>(QString::fromStdString(optionsFile), QSettings::IniFormat)) {}
+    : Interactive(interactive), PresetAnswers(std::move(presetAnswers)), Options(optionsFile) {}
 
 THostClient::~THostClient() = default;
 
@@ -146,12 +145,19 @@ HResult THostClient::RemoveHandler(int32_t registration) {
     return S_OK;
 }
 
+// Each reader and writer starts from the file as it is now, so changes made outside show.
 HResult THostClient::GetOptionsReader(const char*, const char*, IOptionsReader** reader) {
-    return GuardCall([&] { HandOut<IOptionsReader>(new THostOptionsStore(*Settings), reader); });
+    return GuardCall([&] {
+        Options.Reload();
+        HandOut<IOptionsReader>(new THostOptionsStore(Options), reader);
+    });
 }
 
 HResult THostClient::GetOptionsWriter(const char*, IOptionsWriter** writer) {
-    return GuardCall([&] { HandOut<IOptionsWriter>(new THostOptionsStore(*Settings), writer); });
+    return GuardCall([&] {
+        Options.Reload();
+        HandOut<IOptionsWriter>(new THostOptionsStore(Options), writer);
+    });
 }
 
 HResult THostClient::DocumentSaved(IServerDocument*) {
@@ -163,7 +169,15 @@ HResult THostClient::RunProcess(const char* processName, char* parameters, int32
     return GuardCall([&] {
         const std::string name = processName ? processName : "";
         const size_t colon = name.find(':');
-        if (Module == nullptr || colon == std::string::npos || name.substr(0, colon) != "Wave")
+        if (colon == std::string::npos)
+            return;
+        const std::string owner = name.substr(0, colon);
+        if (strcasecmp(owner.c_str(), "Client") == 0) {
+            if (strcasecmp(name.c_str() + colon + 1, "RunCommonDialog") == 0)
+                RunCommonDialog(parameters, bufferSize, Interactive, *this, MainWindow);
+            return;
+        }
+        if (Module == nullptr || owner != "Wave")
             return;
         TComPtr<ICommandLauncher> launcher;
         OleCheck(Module->GetCommandLauncher(launcher.Out()));

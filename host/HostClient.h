@@ -2,6 +2,7 @@
 // launching, and the answers to module dialogs when running headless.
 #pragma once
 
+#include "host/IniFile.h"
 #include "platform/com/Interfaced.h"
 #include "plugin/RT_ClientServerInterface.h"
 
@@ -12,7 +13,6 @@
 #include <string>
 #include <vector>
 
-class QSettings;
 class QTimer;
 
 class THostClient : public TUncountedObject<IClient, IGUIManager, ITimerManager, IOptionsManager,
@@ -63,14 +63,15 @@ public:
     // IDocumentService
     HResult DocumentSaved(IServerDocument* document) override;
 
-    // IProcessLauncher: "Module:Process" goes to the module's launcher with the bare name.
+    // IProcessLauncher: "Client:RunCommonDialog" is the host's own; "Wave:Process" goes to the
+    // module's launcher with the bare name.
     HResult RunProcess(const char* processName, char* parameters, int32_t bufferSize,
                        IServerView* view) override;
 
 private:
     bool Interactive;
     std::deque<std::string> PresetAnswers;
-    std::unique_ptr<QSettings> Settings;
+    TIniFile Options;
     IServerModule* Module = nullptr;
     void* MainWindow = nullptr;
     std::string StatusFields[3];

@@ -24,6 +24,10 @@ TComPtr<IServerModule> TModuleLoader::Load(const std::string& path, IClient* cli
     return module;
 }
 
+void* TModuleLoader::Symbol(const char* name) const {
+    return Handle ? dlsym(Handle, name) : nullptr;
+}
+
 std::string TModuleLoader::DefaultModulePath() {
     std::error_code error;
     auto exe = std::filesystem::read_symlink("/proc/self/exe", error);

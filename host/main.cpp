@@ -18,7 +18,8 @@ THostClient* gHostClient = nullptr;
 const char* kUsage =
     "usage: wavehost [--module PATH] [--options FILE] [--answer TEXT]...\n"
     "                (--batch SCRIPT | -e COMMAND [-e COMMAND]...)\n"
-    "batch commands: run PROCESS [PARAMETERS] | state PROCESS [PARAMETERS] | status\n";
+    "batch commands: run PROCESS [PARAMETERS] | state PROCESS [PARAMETERS] | status\n"
+    "                | prefs | prefs-save | prefs-load\n";
 
 struct TArguments {
     std::string ModulePath = TModuleLoader::DefaultModulePath();
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
         TModuleLoader loader;
         TComPtr<IServerModule> module = loader.Load(args.ModulePath, &host);
         host.SetModule(module.Get());
-        TBatchRunner runner(*module.Get(), host, std::cout, std::cerr);
+        TBatchRunner runner(*module.Get(), loader, host, std::cout, std::cerr);
         bool ok = true;
         if (!args.BatchFile.empty()) {
             std::ifstream script(args.BatchFile, std::ios::binary);

@@ -45,6 +45,8 @@ HResult GetWavePreferencesOfModule(IWavePreferences** preferences) {
     if (preferences == nullptr)
         return E_POINTER;
     *preferences = WavePreferences();
+    if (*preferences)
+        (*preferences)->AddRef();
     return S_OK;
 }
 
@@ -56,5 +58,6 @@ HResult GetWavePrinterOptionsOfModule(IWavePrinterOptions** options) {
     if (preferences == nullptr)
         return E_FAIL;
     *options = &preferences->PrinterOptions;
+    (*options)->AddRef();
     return S_OK;
 }
