@@ -1,7 +1,11 @@
 #include "platform/ui/QtUIService.h"
 
 #include "plugin/RT_ServerImplementation.h"
+#include "rows/Wavefontobj.h"
 
+#include <QFont>
+#include <QFontDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -9,6 +13,14 @@ namespace {
 // Document texts are 8-bit and shown as Windows-1252; Latin-1 covers what a message box needs.
 QString ToQt(const std::string& s) {
     return QString::fromLatin1(s.data(), static_cast<int>(s.size()));
+}
+
+std::string FromQt(const QString& s) {
+    return s.toLatin1().toStdString();
+}
+
+QWidget* OwnerOrMainWindow(void* owner) {
+    return static_cast<QWidget*>(owner ? owner : ApplicationOwnerWindow());
 }
 
 struct TButtonMap {
@@ -56,4 +68,33 @@ TModalResult TQtUIService::MessageDlg(const std::string& caption, const std::str
         if (pressed == b.Qt)
             return b.Result;
     return mrCancel;
+}
+
+bool TQtUIService::InputQuery(const std::string& caption, const std::string& prompt,
+                              std::string& value) {
+    bool ok = false;
+    const QString answer = QInputDialog::getText(OwnerOrMainWindow(nullptr), ToQt(caption),
+                                                 ToQt(prompt), QLineEdit::Normal, ToQt(value), &ok);
+    if (ok)
+        value = FromQt(answer);
+    return ok;
+}
+
+bool TQtUIService::FontDialog(TWaveFont& font, void* owner) {
+    QFont initial(ToQt(font.Name), font.Size > 0 ? font.Size : -1);
+    initial.setBold(font.Bold);
+    initial.setItalic(font.Italic);
+    initial.setUnderline(font.Underline);
+    initial.setStrikeOut(font.StrikeOut);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, OwnerOrMainWindow(owner));
+    if (!ok)
+        return false;
+    font.Name = FromQt(chosen.family());
+    font.Size = chosen.pointSize();
+    font.Bold = chosen.bold();
+    font.Italic = chosen.italic();
+    font.Underline = chosen.underline();
+    font.StrikeOut = chosen.strikeOut();
+    return true;
 }

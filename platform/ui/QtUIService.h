@@ -7,4 +7,7 @@ class TQtUIService : public TUIService {
 public:
     TModalResult MessageDlg(const std::string& caption, const std::string& text, TMsgDlgType type,
                             TMsgDlgButtons buttons) override;
+    bool InputQuery(const std::string& caption, const std::string& prompt,
+                    std::string& value) override;
+    bool FontDialog(TWaveFont& font, void* owner) override;
 };

@@ -7,6 +7,7 @@
 #include <string>
 
 struct IClient;
+struct TWaveFont;
 
 enum class TMsgDlgType { Warning, Error, Information, Confirmation, Custom };
 
@@ -39,6 +40,12 @@ public:
     // Shows a message box; answers the button pressed.
     virtual TModalResult MessageDlg(const std::string& caption, const std::string& text,
                                     TMsgDlgType type, TMsgDlgButtons buttons) = 0;
+    // Asks for one line of text, offering value; false when cancelled (value is then unchanged).
+    virtual bool InputQuery(const std::string& caption, const std::string& prompt,
+                            std::string& value) = 0;
+    // Runs the font dialog on font, owned by owner (a QWidget*; nil for the host's main window);
+    // false when cancelled. The dialog does not choose the colour, which stays.
+    virtual bool FontDialog(TWaveFont& font, void* owner) = 0;
 };
 
 // The service in force; a headless one answering with the first button until a host is known.
