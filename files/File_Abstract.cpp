@@ -136,8 +136,14 @@ void TFile_Abstract::ReadStream(const std::string& name, TStream& target) {
     const int32_t length = ReadInteger(name + "_Len");
     if (length < 0)
         throw EFileException(TransferError);
-    std::vector<uint8_t> packed(static_cast<size_t>(length));
-    ReadExactly(packed.data(), packed.size(), name);
+    // Read in pieces: a damaged length must not allocate more than the record holds.
+    std::vector<uint8_t> packed;
+    for (size_t done = 0; done < static_cast<size_t>(length);) {
+        const size_t piece = std::min<size_t>(static_cast<size_t>(length) - done, 64 * 1024);
+        packed.resize(done + piece);
+        ReadExactly(packed.data() + done, piece, name);
+        done += piece;
+    }
     Decompress(packed.data(), packed.size(), target);
 }
 

@@ -4,6 +4,7 @@
 #include "CfbTestSupport.h"
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -187,4 +188,41 @@ TEST(CompoundFile, ExistingFileIsChangedInPlace) {
     EXPECT_EQ(ReadAll(*root->OpenStream("Keep", ReadOnly)), PatternBytes(9000, 1));
     EXPECT_EQ(ReadAll(*root->OpenStream("Drop", ReadOnly)), PatternBytes(302, 3));
     EXPECT_LT(size, 20000u) << "repeated commits must reuse freed sectors";
+}
+
+namespace {
+// Resident memory of this process in KiB.
+long ResidentKiB() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return 0;
+}
+} // namespace
+
+TEST(CompoundFile, LargeStreamsGoThroughTheFileNotMemory) {
+    TScratchDir dir;
+    constexpr size_t Chunk = 1 << 20, Chunks = 96;
+    const std::vector<uint8_t> chunk = PatternBytes(Chunk, 9);
+    const long before = ResidentKiB();
+    long peak = before;
+    {
+        auto root = TCfbStorage::CreateFile(dir / "large.cfb");
+        auto stream = root->CreateStream("Large", ReadWrite);
+        for (size_t i = 0; i < Chunks; ++i)
+            stream->Write(chunk.data(), chunk.size());
+        peak = std::max(peak, ResidentKiB());
+        root->Commit();
+    }
+    auto root = TCfbStorage::OpenFile(dir / "large.cfb", ReadOnly);
+    auto stream = root->OpenStream("Large", ReadOnly);
+    std::vector<uint8_t> buffer(Chunk);
+    for (size_t i = 0; i < Chunks; ++i) {
+        ASSERT_EQ(stream->Read(buffer.data(), buffer.size()), Chunk);
+        ASSERT_EQ(buffer, chunk) << "chunk " << i;
+    }
+    peak = std::max(peak, ResidentKiB());
+    // The 96 MB never sit in memory; the tables for them take about 1.5 MB.
+    EXPECT_LT(peak - before, 24 * 1024);
 }
