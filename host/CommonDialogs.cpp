@@ -1,10 +1,10 @@
 #include "host/CommonDialogs.h"
 
 #include "platform/com/Exception.h"
+#include "platform/ui/QtConvert.h"
 #include "plugin/RT_ClientServerInterface.h"
 #include "plugin/Rt_Param.h"
 
-#include <QColor>
 #include <QColorDialog>
 #include <QWidget>
 #include <charconv>
@@ -31,11 +31,11 @@ std::optional<uint32_t> AskHeadless(IGUIManager& gui, uint32_t current) {
 }
 
 std::optional<uint32_t> AskInteractive(uint32_t current, void* ownerWindow) {
-    const QColor initial(current & 0xFF, (current >> 8) & 0xFF, (current >> 16) & 0xFF);
-    const QColor chosen = QColorDialog::getColor(initial, static_cast<QWidget*>(ownerWindow));
+    const QColor chosen =
+        QColorDialog::getColor(ToQtColor(current), static_cast<QWidget*>(ownerWindow));
     if (!chosen.isValid())
         return std::nullopt;
-    return static_cast<uint32_t>(chosen.red() | chosen.green() << 8 | chosen.blue() << 16);
+    return FromQtColor(chosen);
 }
 } // namespace
 

@@ -1,14 +1,19 @@
 #include "plugin/Main_Wave.h"
 
+#include "controls/OptionsForm.h"
 #include "platform/com/Exception.h"
 #include "platform/ui/UIService.h"
 #include "plugin/Commands_Wave.h"
+#include "preferences/WaveOptions.h"
 #include "preferences/WavePreferences.h"
 
 TWaveServerModule::TWaveServerModule(IClient* client)
     : TAbstractWaveModule(client), Preferences(std::make_unique<TWavePreferences>()) {
     InstallUIServiceFor(client);
     RegisterWaveProcesses(Launcher());
+    RegisterOptionsPage("General", [this] {
+        return MakeOptionsView<TPreferences>(static_cast<IServerModule*>(this), *Preferences);
+    });
     // Published only once loaded: a failed load must not leave the global behind.
     DoLoadPreferences();
     SetWavePreferences(Preferences.get());

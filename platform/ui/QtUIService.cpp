@@ -1,5 +1,6 @@
 #include "platform/ui/QtUIService.h"
 
+#include "platform/ui/QtConvert.h"
 #include "plugin/RT_ServerImplementation.h"
 #include "rows/Wavefontobj.h"
 
@@ -10,14 +11,6 @@
 #include <QWidget>
 
 namespace {
-// Document texts are 8-bit and shown as Windows-1252; Latin-1 covers what a message box needs.
-QString ToQt(const std::string& s) {
-    return QString::fromLatin1(s.data(), static_cast<int>(s.size()));
-}
-
-std::string FromQt(const QString& s) {
-    return s.toLatin1().toStdString();
-}
 
 QWidget* OwnerOrMainWindow(void* owner) {
     return static_cast<QWidget*>(owner ? owner : ApplicationOwnerWindow());
@@ -61,7 +54,7 @@ TModalResult TQtUIService::MessageDlg(const std::string& caption, const std::str
     for (const auto& b : kButtons)
         if (buttons & b.Button)
             qtButtons |= b.Qt;
-    QMessageBox box(IconOf(type), ToQt(caption), ToQt(text), qtButtons,
+    QMessageBox box(IconOf(type), ToQtText(caption), ToQtText(text), qtButtons,
                     static_cast<QWidget*>(ApplicationOwnerWindow()));
     const int pressed = box.exec();
     for (const auto& b : kButtons)
@@ -73,15 +66,16 @@ TModalResult TQtUIService::MessageDlg(const std::string& caption, const std::str
 bool TQtUIService::InputQuery(const std::string& caption, const std::string& prompt,
                               std::string& value) {
     bool ok = false;
-    const QString answer = QInputDialog::getText(OwnerOrMainWindow(nullptr), ToQt(caption),
-                                                 ToQt(prompt), QLineEdit::Normal, ToQt(value), &ok);
+    const QString answer =
+        QInputDialog::getText(OwnerOrMainWindow(nullptr), ToQtText(caption), ToQtText(prompt),
+                              QLineEdit::Normal, ToQtText(value), &ok);
     if (ok)
-        value = FromQt(answer);
+        value = FromQtText(answer);
     return ok;
 }
 
 bool TQtUIService::FontDialog(TWaveFont& font, void* owner) {
-    QFont initial(ToQt(font.Name), font.Size > 0 ? font.Size : -1);
+    QFont initial(ToQtText(font.Name), font.Size > 0 ? font.Size : -1);
     initial.setBold(font.Bold);
     initial.setItalic(font.Italic);
     initial.setUnderline(font.Underline);
@@ -90,7 +84,7 @@ bool TQtUIService::FontDialog(TWaveFont& font, void* owner) {
     const QFont chosen = QFontDialog::getFont(&ok, initial, OwnerOrMainWindow(owner));
     if (!ok)
         return false;
-    font.Name = FromQt(chosen.family());
+    font.Name = FromQtText(chosen.family());
     font.Size = chosen.pointSize();
     font.Bold = chosen.bold();
     font.Italic = chosen.italic();

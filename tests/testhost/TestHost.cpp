@@ -150,9 +150,15 @@ HResult TTestHost::RunProcess(const char* processName, char* parameters, int32_t
                               IServerView* view) {
     std::string name = processName ? processName : "";
     ProcessesRun.push_back({name, parameters ? parameters : "", view});
+    const size_t colon = name.find(':');
+    if (name.substr(0, colon) == "Client") {
+        auto process = ClientProcesses.find(name.substr(colon + 1));
+        if (process != ClientProcesses.end())
+            process->second(parameters, bufferSize);
+        return S_OK;
+    }
     if (ModuleLauncher == nullptr)
         return S_OK;
-    const size_t colon = name.find(':');
     return ModuleLauncher->LaunchCommand(
         name.substr(colon == std::string::npos ? 0 : colon + 1).c_str(), parameters, bufferSize,
         view);

@@ -6,6 +6,7 @@
 #include "plugin/RT_ClientServerInterface.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -53,6 +54,10 @@ public:
     std::vector<std::vector<int32_t>> ShortcutsRun;
     // Where "Module:Process" runs go; nil leaves them recorded only.
     ICommandLauncher* ModuleLauncher = nullptr;
+    // The host's own processes ("Client:NAME") by NAME; each answers in the parameter buffer.
+    // A name not listed succeeds without an answer.
+    std::map<std::string, std::function<void(char* parameters, int32_t bufferSize)>>
+        ClientProcesses;
     // The options storage: section and key to stored text.
     std::map<std::string, std::map<std::string, std::string>> Options;
 
