@@ -145,11 +145,11 @@ static void BM_CompoundFileSmallPlainRead(benchmark::State& state) {
     Finish(state, SmallCount * SmallSize, path);
 }
 
-BENCHMARK(BM_CompoundFileLargeWrite)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CompoundFileLargePlainWrite)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CompoundFileLargeRead)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CompoundFileLargePlainRead)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CompoundFileSmallWrite)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CompoundFileSmallPlainWrite)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CompoundFileSmallRead)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CompoundFileSmallPlainRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CompoundFileLargeWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CompoundFileLargePlainWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CompoundFileLargeRead)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CompoundFileLargePlainRead)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CompoundFileSmallWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CompoundFileSmallPlainWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CompoundFileSmallRead)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CompoundFileSmallPlainRead)->Unit(benchmark::kMillisecond)->UseRealTime();

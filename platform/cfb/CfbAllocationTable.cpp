@@ -19,6 +19,22 @@ void TCfbAllocationTable::Assign(std::vector<uint32_t> entries, uint32_t count) 
     std::make_heap(FreeUnits.begin(), FreeUnits.end(), std::greater<>());
 }
 
+bool TCfbAllocationTable::HasRepeats(const std::vector<uint32_t>& chain) const {
+    // A bitmap over the table is cheapest for long chains, sorting a copy for short ones.
+    if (chain.size() * 32 >= Next.size()) {
+        std::vector<bool> seen(Next.size(), false);
+        for (uint32_t unit : chain) {
+            if (seen[unit])
+                return true;
+            seen[unit] = true;
+        }
+        return false;
+    }
+    std::vector<uint32_t> sorted(chain);
+    std::sort(sorted.begin(), sorted.end());
+    return std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end();
+}
+
 void TCfbAllocationTable::Damaged(const std::string& detail) const {
     throw ECfbError(STG_E_DOCFILECORRUPT, FileName, detail);
 }
@@ -37,9 +53,7 @@ std::vector<uint32_t> TCfbAllocationTable::Follow(uint32_t start, uint64_t count
                     " " + std::to_string(unit) + ").");
         chain.push_back(unit);
     }
-    std::vector<uint32_t> sorted(chain);
-    std::sort(sorted.begin(), sorted.end());
-    if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end())
+    if (HasRepeats(chain))
         Damaged("The " + UnitName + " chain of " + owner + " runs in a cycle.");
     return chain;
 }

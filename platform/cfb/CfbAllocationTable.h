@@ -33,6 +33,7 @@ public:
 
 private:
     void Damaged(const std::string& detail) const;
+    bool HasRepeats(const std::vector<uint32_t>& chain) const;
 
     std::string FileName;
     std::string UnitName;
