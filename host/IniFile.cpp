@@ -2,6 +2,7 @@
 
 #include "platform/com/Exception.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <strings.h>
@@ -87,11 +88,10 @@ void TIniFile::Reload() {
 }
 
 template <class Self> auto* TIniFile::FindSection(Self& file, const std::string& name) {
-    decltype(&file.Sections.front()) found = nullptr;
-    for (auto& section : file.Sections)
-        if (found == nullptr && SameName(section.Name, name))
-            found = &section;
-    return found;
+    auto found =
+        std::find_if(file.Sections.begin(), file.Sections.end(),
+                     [&](const TSection& section) { return SameName(section.Name, name); });
+    return found == file.Sections.end() ? nullptr : &*found;
 }
 
 const std::string* TIniFile::Find(const std::string& section, const std::string& key) const {

@@ -29,6 +29,7 @@ private:
         std::string Name;
         std::vector<TEntry> Entries;
     };
+    // Shared by the const and the changing lookups.
     template <class Self> static auto* FindSection(Self& file, const std::string& name);
 
     std::string Path;

@@ -10,15 +10,10 @@
 
 #include <QVBoxLayout>
 #include <algorithm>
-#include <strings.h>
 
 namespace {
 constexpr int cMinRowHeight = 1;
 constexpr int cMaxRowHeight = 255;
-
-bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
-    return strcasecmp(a.c_str(), b.c_str()) == 0;
-}
 
 // Blank when nothing but blanks and control characters.
 bool IsBlank(const std::string& text) {
@@ -223,7 +218,7 @@ const char* TPreferences::StyleNameError(const std::string& name, int ignoredRow
     if (IsBlank(name))
         return "Invalid style name.";
     for (int row = 0; row < StyleList->RowCount(); ++row)
-        if (row != ignoredRow && SameTextIgnoringCase(StyleList->CellText(row, cNameColumn), name))
+        if (row != ignoredRow && SameStyleName(StyleList->CellText(row, cNameColumn), name))
             return "Duplicate style names are not allowed.";
     return nullptr;
 }

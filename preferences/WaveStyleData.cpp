@@ -8,10 +8,6 @@ namespace {
 std::string IndexedKey(const char* key, size_t index) {
     return key + std::to_string(index);
 }
-
-bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
-}
 } // namespace
 
 const std::vector<TWaveStyle>& DefaultWaveStyles() {
@@ -32,6 +28,10 @@ const std::vector<TWaveStyle>& DefaultWaveStyles() {
         {"Dark Green", 26163, 22571},
     };
     return styles;
+}
+
+bool SameStyleName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
 }
 
 bool IsProtectedStyleName(std::string_view name) {
@@ -67,7 +67,7 @@ TColor TStylesList::GroupColor(int32_t index) const {
 
 int32_t TStylesList::IndexOf(std::string_view name) const {
     for (size_t i = 0; i < Styles.size(); ++i)
-        if (SameTextIgnoringCase(Styles[i].Name, name))
+        if (SameStyleName(Styles[i].Name, name))
             return static_cast<int32_t>(i);
     return -1;
 }

@@ -52,6 +52,9 @@ private:
 // The styles every new preferences object starts with, in order.
 const std::vector<TWaveStyle>& DefaultWaveStyles();
 
+// Style names compare without regard to letter case.
+bool SameStyleName(std::string_view a, std::string_view b);
+
 // Names the options page does not let the user rename or remove (exact comparison).
 bool IsProtectedStyleName(std::string_view name);
 
