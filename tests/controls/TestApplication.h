@@ -1,11 +1,11 @@
-// The one Qt application the widget tests of this folder share.
+// The one Qt application of a widget test program.
 #pragma once
 
 #include <QApplication>
 
 inline QApplication& TestApplication() {
     static int argc = 1;
-    static char name[] = "test_controls";
+    static char name[] = "wave-widget-tests";
     static char* argv[] = {name, nullptr};
     static QApplication application(argc, argv);
     return application;

@@ -8,27 +8,19 @@
 #include "plugin/Main_Wave.h"
 #include "preferences/WaveOptions.h"
 #include "preferences/WavePreferences.h"
+#include "tests/controls/TestApplication.h"
 #include "tests/testhost/TestHost.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <functional>
 
 namespace {
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "test_preferences";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
-}
-
 class PreferencesPage : public ::testing::Test {
 protected:
     void SetUp() override {
-        Application();
+        TestApplication();
         SetCurrentClient(&Host);
         InstallUIServiceFor(&Host);
     }
