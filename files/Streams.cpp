@@ -1,5 +1,7 @@
 #include "files/Streams.h"
 
+#include "platform/com/Exception.h"
+
 #include <algorithm>
 #include <cstring>
 

@@ -1,8 +1,6 @@
 // The byte-stream base shared by compound-file streams and memory buffers, and the memory buffer.
 #pragma once
 
-#include "platform/com/Exception.h"
-
 #include <cstdint>
 #include <vector>
 

@@ -114,7 +114,7 @@ bool TCfbStorage::IsCompoundFile(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    uint8_t header[CfbHeaderSize];
+    uint8_t header[CfbHeaderSize] = {};
     const bool whole = ::pread(fd, header, sizeof header, 0) == static_cast<ssize_t>(sizeof header);
     ::close(fd);
     std::string problem;
