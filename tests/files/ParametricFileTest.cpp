@@ -2,6 +2,7 @@
 
 #include "CfbTestSupport.h"
 
+#include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -346,4 +347,27 @@ TEST(ParametricFile, DamagedRecordsFail) {
         f.OpenGroup("", "G");
         EXPECT_EQ(MessageOf<Exception>([&] { c.Read(f); }), c.Message);
     }
+}
+
+TEST(ParametricFile, ManyParametersStayLinear) {
+    // Every write looks its name up and every read queries the record: both must use the index
+    // and the parse cache, not rescan the text (20,000 rescans of 300 KB take minutes).
+    TScratchDir dir;
+    const std::string file = dir / "many.wvf";
+    constexpr int Count = 20000;
+    const auto start = std::chrono::steady_clock::now();
+    {
+        TFile_Parametric f(file, TFile_Parametric::CreateMode);
+        f.OpenGroup("", "G");
+        f.BeginRecord(0, "RECORD");
+        for (int i = 0; i < Count; ++i)
+            f.WriteInteger(i + 1, "Key" + std::to_string(i));
+    }
+    TFile_Parametric f(file, ReadMode);
+    f.OpenGroup("", "G");
+    uint8_t number;
+    f.ReadRecord(number, "RECORD");
+    for (int i = 0; i < Count; ++i)
+        ASSERT_EQ(f.ReadInteger("KEY" + std::to_string(i)), i + 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 }

@@ -65,7 +65,19 @@ TSample MakeSample(const TScratchDir& dir) {
 } // namespace
 
 TEST(CompoundFileReading, Version4File) {
-    auto root = TCfbStorage::OpenFile(WAVE_SOURCE_DIR "/tests/fixtures/cfb/v4.cfb", ReadOnly);
+    // Changing a version 4 file keeps its version and everything in it.
+    TScratchDir dir;
+    WriteWholeFile(dir / "v4.cfb", ReadWholeFile(WAVE_SOURCE_DIR "/tests/fixtures/cfb/v4.cfb"));
+    {
+        auto root = TCfbStorage::OpenFile(dir / "v4.cfb", ReadWrite);
+        root->CreateStream("Added", ReadWrite)->Write(PatternBytes(10000, 4).data(), 10000);
+        root->Commit();
+    }
+    auto root = TCfbStorage::OpenFile(dir / "v4.cfb", ReadOnly);
+    EXPECT_EQ(ReadWholeFile(dir / "v4.cfb")[26], 4);
+    std::vector<uint8_t> added(10000);
+    root->OpenStream("Added", ReadOnly)->Read(added.data(), added.size());
+    EXPECT_EQ(added, PatternBytes(10000, 4));
     const auto expect = [](TCfbStorage& storage, const std::string& name, size_t size, int seed) {
         auto stream = storage.OpenStream(name, ReadOnly);
         std::vector<uint8_t> bytes(stream->Size());
