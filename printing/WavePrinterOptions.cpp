@@ -18,26 +18,18 @@ constexpr std::array<const char*, 3> kTimeRangeNames = {
 constexpr std::array<const char*, 2> kTimeScaleNames = {"PrintTimeScaleCurrent",
                                                         "PrintTimeScalePages"};
 
-template <class E, size_t N> const char* NameOf(E value, const std::array<const char*, N>& names) {
-    return names[static_cast<size_t>(value)];
+template <class E, size_t N>
+HResult AnswerName(TComString* out, E value, const std::array<const char*, N>& names) {
+    return AnswerText(out, names[static_cast<size_t>(value)]);
 }
 
 // A name that matches none selects the first value.
-template <class E, size_t N> E ValueOf(const char* name, const std::array<const char*, N>& names) {
-    for (size_t i = 0; i < N; ++i)
-        if (name != nullptr && strcasecmp(name, names[i]) == 0)
-            return static_cast<E>(i);
-    return static_cast<E>(0);
-}
-
-template <class E, size_t N>
-HResult AnswerName(TComString* out, E value, const std::array<const char*, N>& names) {
-    return AnswerText(out, NameOf(value, names));
-}
-
 template <class E, size_t N>
 HResult TakeName(E& field, const char* name, const std::array<const char*, N>& names) {
-    field = ValueOf<E>(name, names);
+    field = static_cast<E>(0);
+    for (size_t i = 0; i < N; ++i)
+        if (name != nullptr && strcasecmp(name, names[i]) == 0)
+            field = static_cast<E>(i);
     return S_OK;
 }
 
