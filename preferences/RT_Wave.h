@@ -31,9 +31,10 @@ struct IWavePreferences : IUnknown {
     virtual HResult SetValueColumn(int32_t valueColumn) = 0;
     virtual HResult SetBackGroundColor(uint32_t color) = 0;
     virtual HResult SetSimBackgroundColor(uint32_t color) = 0;
-    // ...except the two grid-line switches, byte Booleans kept as given.
-    virtual HResult SetDrawHGridLines(uint8_t draw) = 0;
-    virtual HResult SetDrawVGridLines(uint8_t draw) = 0;
+    // ...except the two grid-line switches, byte Booleans that keep the argument's low byte
+    // (a nonzero argument whose low byte is zero still stores true).
+    virtual HResult SetDrawHGridLines(int32_t draw) = 0;
+    virtual HResult SetDrawVGridLines(int32_t draw) = 0;
     virtual HResult SetGraphicalEdit(int32_t graphicalEdit) = 0;
     virtual HResult SetDrawStripes(int32_t drawStripes) = 0;
     virtual HResult SetSlopedWaveForms(int32_t sloped) = 0;

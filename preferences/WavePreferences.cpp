@@ -21,6 +21,13 @@ HResult TakeBoolean(bool& field, int32_t value) {
     return S_OK;
 }
 
+// Keeps the low byte, except that a true argument must not turn into false (256, say).
+HResult TakeByteBoolean(uint8_t& field, int32_t value) {
+    const auto low = static_cast<uint8_t>(value);
+    field = (low == 0 && value != 0) ? 1 : low;
+    return S_OK;
+}
+
 template <class T> HResult Take(T& field, T value) {
     field = value;
     return S_OK;
@@ -143,11 +150,11 @@ HResult TWavePreferences::SetBackGroundColor(uint32_t color) {
 HResult TWavePreferences::SetSimBackgroundColor(uint32_t color) {
     return Take(SimBackgroundColor, color);
 }
-HResult TWavePreferences::SetDrawHGridLines(uint8_t draw) {
-    return Take(DrawHGridLines, draw);
+HResult TWavePreferences::SetDrawHGridLines(int32_t draw) {
+    return TakeByteBoolean(DrawHGridLines, draw);
 }
-HResult TWavePreferences::SetDrawVGridLines(uint8_t draw) {
-    return Take(DrawVGridLines, draw);
+HResult TWavePreferences::SetDrawVGridLines(int32_t draw) {
+    return TakeByteBoolean(DrawVGridLines, draw);
 }
 HResult TWavePreferences::SetGraphicalEdit(int32_t graphicalEdit) {
     return TakeBoolean(GraphicalEdit, graphicalEdit);

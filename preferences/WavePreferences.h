@@ -25,7 +25,8 @@ public:
     bool ValueColumn = true;
     TColor BackgroundColor = cSystemWindowColor;
     TColor SimBackgroundColor = 16317695;
-    // Byte Booleans: the interface hands them over unchanged, so any nonzero byte means true.
+    // Byte Booleans: the interface stores the low byte of its argument, so any nonzero byte
+    // means true.
     uint8_t DrawHGridLines = 0;
     uint8_t DrawVGridLines = 1;
     bool GraphicalEdit = false;
@@ -61,8 +62,8 @@ public:
     HResult SetValueColumn(int32_t valueColumn) override;
     HResult SetBackGroundColor(uint32_t color) override;
     HResult SetSimBackgroundColor(uint32_t color) override;
-    HResult SetDrawHGridLines(uint8_t draw) override;
-    HResult SetDrawVGridLines(uint8_t draw) override;
+    HResult SetDrawHGridLines(int32_t draw) override;
+    HResult SetDrawVGridLines(int32_t draw) override;
     HResult SetGraphicalEdit(int32_t graphicalEdit) override;
     HResult SetDrawStripes(int32_t drawStripes) override;
     HResult SetSlopedWaveForms(int32_t sloped) override;

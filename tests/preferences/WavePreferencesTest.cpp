@@ -84,11 +84,14 @@ TEST_F(Preferences, SettersKeepTheLowByteAndNormaliseBooleans) {
     IWavePreferences& p = Prefs;
     EXPECT_EQ(p.SetSignalHeight(300), S_OK);
     EXPECT_EQ(Prefs.SignalHeight, 44);
-    // The grid-line switches are byte Booleans kept as given; the others store true.
-    EXPECT_EQ(p.SetDrawHGridLines(2), S_OK);
-    EXPECT_EQ(Read<uint8_t>(p, &IWavePreferences::GetDrawHGridLines), 2);
-    EXPECT_EQ(p.SetDrawVGridLines(0), S_OK);
-    EXPECT_EQ(Read<uint8_t>(p, &IWavePreferences::GetDrawVGridLines), 0);
+    // The grid-line switches keep the argument's low byte; the other switches store true.
+    const std::pair<int32_t, uint8_t> gridCases[] = {{2, 2}, {0x1FF, 0xFF}, {0, 0}, {256, 1}};
+    for (auto [given, stored] : gridCases) {
+        EXPECT_EQ(p.SetDrawHGridLines(given), S_OK);
+        EXPECT_EQ(p.SetDrawVGridLines(given), S_OK);
+        EXPECT_EQ(Read<uint8_t>(p, &IWavePreferences::GetDrawHGridLines), stored) << given;
+        EXPECT_EQ(Read<uint8_t>(p, &IWavePreferences::GetDrawVGridLines), stored) << given;
+    }
     for (auto [setter, getter] :
          {std::pair{&IWavePreferences::SetValueColumn, &IWavePreferences::GetValueColumn},
           std::pair{&IWavePreferences::SetGraphicalEdit, &IWavePreferences::GetGraphicalEdit},
