@@ -1,6 +1,6 @@
 // Type descriptions come from ASCII waveform files: any bytes must end in a type or in one of the
-// reader's exceptions, and the store must stay usable (ordering, access resolution, descriptions
-// written back).
+// reader's exceptions, and the store must stay usable: access resolution, descriptions written
+// back and read again, dependency ordering, values of the simple types.
 #include "model/types/Wavetype.h"
 
 #include <cstdint>
@@ -26,11 +26,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         ++line;
     }
     store.ResolveAccessTypes();
+    // The description a type writes reads back to a type that writes the same description.
+    const int32_t count = store.Count();
+    for (int32_t i = 0; i < count; ++i) {
+        const TWaveDataType& type = *store.Item(i);
+        if (type.Predefined())
+            continue;
+        const std::string description = type.GetFullDescription();
+        try {
+            store.AddFromDescription(description, "r" + std::to_string(i), -1);
+        } catch (const Exception&) {
+            __builtin_trap();
+        }
+        if (store.Item(store.Count() - 1)->GetFullDescription() != description)
+            __builtin_trap();
+    }
     store.SortByDependency();
     for (int32_t i = 0; i < store.Count(); ++i) {
         const TWaveDataType& type = *store.Item(i);
-        const std::string description = type.GetFullDescription();
-        if (description.empty())
+        if (type.GetFullDescription().empty())
             __builtin_trap();
         if (type.IsCompound())
             continue;

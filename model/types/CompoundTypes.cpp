@@ -20,11 +20,12 @@ TWaveDataType& RequireType(TWaveDataTypeStore& store, std::string_view name) {
 // which give an anonymous constrained copy.
 TWaveDataType* ReadTypeReference(TDescriptionReader& text, TWaveDataTypeStore& store) {
     TWaveDataType& type = RequireType(store, text.NextField());
-    if (!IsOpenType(&type))
+    const TBasicUnconstrainedWaveType* open = OpenArray(&type);
+    if (open == nullptr)
         return &type;
     const int32_t left = text.NextInteger();
     const int32_t right = text.NextInteger();
-    return store.AddConstrainedCopy(static_cast<TBasicUnconstrainedWaveType&>(type), left, right);
+    return store.AddConstrainedCopy(*open, left, right);
 }
 
 // An index type of a description: "None" or the name of an enumeration.
@@ -43,10 +44,9 @@ TWaveDataType* ReadIndexType(TDescriptionReader& text, TWaveDataTypeStore& store
 // The writing counterpart of ReadTypeReference: the name, and the bounds of an open type.
 void AppendTypeReference(std::string& text, const TWaveDataType* type) {
     AppendField(text, type ? std::string_view(type->Name()) : std::string_view());
-    if (IsOpenType(type)) {
-        const auto& open = static_cast<const TBasicUnconstrainedWaveType&>(*type);
-        AppendField(text, open.LeftBound());
-        AppendField(text, open.RightBound());
+    if (const TBasicUnconstrainedWaveType* open = OpenArray(type)) {
+        AppendField(text, open->LeftBound());
+        AppendField(text, open->RightBound());
     }
 }
 
@@ -61,10 +61,8 @@ TWaveDataType* ConstrainedType(TWaveDataTypeStore* store, const char* name, int3
     if (store == nullptr)
         return nullptr;
     TWaveDataType* type = store->FindByName(InterfaceText(name));
-    const auto* compound = dynamic_cast<const TWaveCompoundType*>(type);
-    if (compound != nullptr && compound->IsUnconstrainedArray())
-        return store->AddConstrainedCopy(static_cast<const TBasicUnconstrainedWaveType&>(*type),
-                                         left, right);
+    if (const auto* array = dynamic_cast<const TBasicUnconstrainedWaveType*>(type))
+        return store->AddConstrainedCopy(*array, left, right);
     return type;
 }
 
@@ -78,9 +76,9 @@ std::vector<TWaveDataType*> Repeated(TWaveDataType* element, int32_t left, int32
 
 } // namespace
 
-bool IsOpenType(const TWaveDataType* type) {
-    const auto* compound = dynamic_cast<const TWaveCompoundType*>(type);
-    return compound != nullptr && compound->IsOpen();
+const TBasicUnconstrainedWaveType* OpenArray(const TWaveDataType* type) {
+    const auto* array = dynamic_cast<const TBasicUnconstrainedWaveType*>(type);
+    return array != nullptr && array->IsOpen() ? array : nullptr;
 }
 
 int64_t RangeCount(int32_t left, int32_t right) {
@@ -468,9 +466,9 @@ void TAccessWaveType::Designate(TWaveDataType& designated) {
     if (FResolved)
         RemoveLastField();
     TWaveDataType* value = &designated;
-    if (IsOpenType(&designated) && Store() != nullptr) {
-        auto holder = std::make_unique<TUncAccessHolderType>(
-            Store(), static_cast<TBasicUnconstrainedWaveType&>(designated));
+    auto* open = dynamic_cast<TBasicUnconstrainedWaveType*>(&designated);
+    if (open != nullptr && open->IsOpen() && Store() != nullptr) {
+        auto holder = std::make_unique<TUncAccessHolderType>(Store(), *open);
         value = Store()->Add(std::move(holder));
         Store()->CountPredefined();
     }

@@ -26,9 +26,6 @@ public:
     virtual bool IsGroup() const;
 };
 
-// True for a compound type that IsOpen.
-bool IsOpenType(const TWaveDataType* type);
-
 // Element count of a range: |left - right| + 1.
 int64_t RangeCount(int32_t left, int32_t right);
 
@@ -120,6 +117,9 @@ private:
     int32_t FLeftBound = 0;
     int32_t FRightBound = 0;
 };
+
+// The type as an open unconstrained array (one that IsOpen), or nil.
+const TBasicUnconstrainedWaveType* OpenArray(const TWaveDataType* type);
 
 // `std_logic_vector` and `bit_vector` (kind 10; kind 11 reads as this class).
 class TStdLogicVectorType : public TBasicUnconstrainedWaveType {

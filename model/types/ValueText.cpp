@@ -80,9 +80,10 @@ std::string Layout(double value, int digits, int fixedLimit) {
             text += d.Digits;
             text.append(static_cast<size_t>(d.Exponent + 1 - count), '0');
         } else {
-            text += d.Digits.substr(0, static_cast<size_t>(d.Exponent + 1));
+            const auto integerDigits = static_cast<size_t>(d.Exponent) + 1;
+            text += d.Digits.substr(0, integerDigits);
             text += '.';
-            text += d.Digits.substr(static_cast<size_t>(d.Exponent + 1));
+            text += d.Digits.substr(integerDigits);
         }
     } else {
         text += d.Digits[0];

@@ -552,3 +552,51 @@ TEST(TypeStore, RowColoursOfTheCompoundTypes) {
     EXPECT_EQ(TGroupWaveType(&store).Name(), "group");
     EXPECT_TRUE(TCompareWaveType(&store).IsCompare());
 }
+
+TEST(TypeStore, ArrayInterfaceMethods) {
+    TWaveDataTypeStore store;
+    IWaveDataType* arr = store.CreateForHost("arr", 0);
+    auto& array = As<TBasicArrayWaveType>(store.FindByName("arr"));
+    EXPECT_EQ(arr->SetElementType("bit"), S_OK);
+    EXPECT_EQ(array.Element(), store.FindByName("bit"));
+    EXPECT_EQ(arr->SetConstrainedElementType("nosuch", 1, 0), S_OK);
+    EXPECT_EQ(array.Element(), store.FindByName("bit")); // unknown: unchanged
+    EXPECT_EQ(arr->SetConstrainedElementType("integer", 1, 0), S_OK);
+    EXPECT_EQ(array.Element(), store.FindByName("integer")); // not an array: itself
+    EXPECT_EQ(arr->SetConstrainedElementType("bit_vector", 1, 0), S_OK);
+    auto& copy = As<TStdLogicVectorType>(array.Element());
+    EXPECT_EQ(copy.LeftBound(), 1);
+    EXPECT_TRUE(copy.Constrained());
+    EXPECT_EQ(arr->SetElementType("nosuch"), S_OK);
+    EXPECT_EQ(array.Element(), nullptr); // SetElementType takes what the lookup gives
+    arr->SetLeftBound(-2);
+    arr->SetRightBound(2);
+    EXPECT_EQ(array.ElementTypes().size(), 5u);
+    EXPECT_EQ(array.GetFullDescription(), "0$$-2$2$None$");
+}
+
+TEST(TypeStore, SubtypesOfThePredefinedVectorsKeepTheirClass) {
+    TWaveDataTypeStore store;
+    store.AddFromDescription("16$CUPL_vector$0$7$", "cbyte", -1);
+    store.AddFromDescription("16$string$1$10$", "name10", -1);
+    EXPECT_EQ(typeid(*store.FindByName("cbyte")), typeid(TCUPLVectorType));
+    EXPECT_EQ(store.FindByName("cbyte")->GetFullDescription(), "16$CUPL_vector$0$7$");
+    EXPECT_EQ(typeid(*store.FindByName("name10")), typeid(TStringWaveType));
+    EXPECT_EQ(store.FindByName("name10")->ElementTypes().size(), 10u);
+}
+
+TEST(TypeStore, AccessCyclesThroughSeveralTypes) {
+    TWaveDataTypeStore store;
+    store.AddFromDescription("15$outer$", "outer_ptr", -1);
+    store.AddFromDescription("2$1$back$outer_ptr$", "inner", -1);
+    store.AddFromDescription("2$2$in$inner$n$integer$", "outer", -1);
+    store.ResolveAccessTypes();
+    auto& access = As<TAccessWaveType>(store.FindByName("outer_ptr"));
+    auto& inner = As<TBasicRecordWaveType>(store.FindByName("inner"));
+    EXPECT_EQ(access.FieldTypes()[1], store.FindByName("outer"));
+    auto& copy = As<TAccessWaveType>(inner.FieldTypes()[0]);
+    EXPECT_NE(&copy, &access);
+    EXPECT_FALSE(copy.Resolved());
+    store.SortByDependency();
+    EXPECT_LT(store.IndexOf(&inner), store.IndexOf(store.FindByName("outer")));
+}
