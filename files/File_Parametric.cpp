@@ -152,7 +152,7 @@ const std::string* TFile_Parametric::FindParam(const std::string& name) {
 void TFile_Parametric::SetParam(const std::string& name, const std::string& value) {
     std::string text = Trim(value);
     if (text.empty())
-        text = " ";
+        text.assign(1, ' ');
     if (ParsedVersion != TextVersion)
         IndexText();
     const auto found = Params.find(Lower(Trim(name)));
@@ -164,7 +164,9 @@ void TFile_Parametric::SetParam(const std::string& name, const std::string& valu
         return;
     }
     const size_t start = TextBuffer.empty() ? 0 : TextBuffer.size() + 1;
-    TextBuffer += (TextBuffer.empty() ? "" : "|") + name + "=" + text;
+    if (!TextBuffer.empty())
+        TextBuffer += '|';
+    TextBuffer.append(name).append(1, '=').append(text);
     SetTextChanged();
     // Without separators in the new part the index stays valid; otherwise reparse later.
     if (name.find_first_of("|=") == std::string::npos && text.find('|') == std::string::npos &&
@@ -365,7 +367,7 @@ void TFile_Parametric::WriteStream(const std::string& name, TStream& stream) {
     WriteInteger(static_cast<int32_t>(packed.size()), name + "_Len");
     static const char digits[] = "0123456789ABCDEF";
     TextBuffer.reserve(TextBuffer.size() + name.size() + 2 + 2 * packed.size());
-    TextBuffer += "|" + name + "=";
+    TextBuffer.append(1, '|').append(name).append(1, '=');
     for (uint8_t byte : packed) {
         TextBuffer += digits[byte >> 4];
         TextBuffer += digits[byte & 15];

@@ -24,6 +24,8 @@ public:
 
     // A free unit (the lowest freed one, else a new one at the end), marked as a chain's end.
     uint32_t Allocate();
+    // Adds count units at the end holding value (the marks of table sectors).
+    void Append(uint64_t count, uint32_t value) { Next.insert(Next.end(), count, value); }
     // Appends units to a chain and links them.
     void Extend(std::vector<uint32_t>& chain, uint64_t count);
     // Drops units from the end of a chain and frees them.

@@ -40,11 +40,12 @@ std::string_view MessageFor(HResult code) {
 }
 
 std::string Compose(HResult code, std::string_view subject, std::string_view detail) {
-    std::string text(MessageFor(code));
-    const std::string quoted = "\"" + std::string(subject) + "\"";
-    text.replace(text.find("%1"), 2, quoted);
+    const std::string_view message = MessageFor(code);
+    const size_t insert = message.find("%1");
+    std::string text(message.substr(0, insert));
+    text.append(1, '"').append(subject).append(1, '"').append(message.substr(insert + 2));
     if (!detail.empty())
-        text += " " + std::string(detail);
+        text.append(1, ' ').append(detail);
     return text;
 }
 } // namespace

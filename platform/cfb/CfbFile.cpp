@@ -79,6 +79,22 @@ void TCfbFile::WriteSectors(const std::vector<uint32_t>& sectors,
     TransferSectors(sectors, 0, nullptr, bytes.data(), bytes.size());
 }
 
+std::vector<uint32_t> TCfbFile::ReadTable(const std::vector<uint32_t>& sectors, uint32_t count) {
+    // In pieces, so a large table is never held twice; entries past count describe nothing.
+    constexpr size_t PieceSectors = 128;
+    const size_t used = std::min<size_t>(sectors.size(), Units(count, SectorSize / 4));
+    std::vector<uint32_t> entries;
+    entries.reserve(used * (SectorSize / 4));
+    for (size_t first = 0; first < used; first += PieceSectors) {
+        const auto begin = sectors.begin() + static_cast<ptrdiff_t>(first);
+        const auto end =
+            sectors.begin() + static_cast<ptrdiff_t>(std::min(used, first + PieceSectors));
+        const std::vector<uint32_t> words = Words(ReadSectors(std::vector<uint32_t>(begin, end)));
+        entries.insert(entries.end(), words.begin(), words.end());
+    }
+    return entries;
+}
+
 void TCfbFile::Load() {
     uint8_t header[CfbHeaderSize];
     IO->ReadAt(0, header, sizeof header);
@@ -110,7 +126,7 @@ void TCfbFile::Load() {
     for (uint32_t sector : fatSectors)
         if (sector >= fileSectors)
             Damaged("A FAT sector lies beyond the end of the file.");
-    Fat.Assign(Words(ReadSectors(fatSectors)), fileSectors);
+    Fat.Assign(ReadTable(fatSectors, fileSectors), fileSectors);
 
     if (h.FirstDirSector == CfbEndOfChain)
         Damaged("The file has no directory.");
@@ -123,8 +139,8 @@ void TCfbFile::Load() {
     const TCfbDirEntry& root = Dir[TCfbDirectory::RootId].Entry;
     if (root.Size > 0)
         MiniStreamChain = Fat.Follow(root.Start, Units(root.Size, SectorSize), "the mini stream");
-    MiniFat.Assign(Words(ReadSectors(miniFatChain)),
-                   static_cast<uint32_t>(Units(root.Size, CfbMiniSectorSize)));
+    const auto miniSectors = static_cast<uint32_t>(Units(root.Size, CfbMiniSectorSize));
+    MiniFat.Assign(ReadTable(miniFatChain, miniSectors), miniSectors);
 
     MetadataSectors = fatSectors;
     for (const std::vector<uint32_t>* chain : std::initializer_list<const std::vector<uint32_t>*>{
@@ -277,13 +293,26 @@ void TCfbFile::Destroy(uint32_t id) {
     Changed = true;
 }
 
+void TCfbFile::WriteTable(const std::vector<uint32_t>& entries,
+                          const std::vector<uint32_t>& sectors) {
+    // One sector at a time: the write-behind buffer joins neighbouring sectors, and a large
+    // FAT is never copied whole.
+    const size_t perSector = SectorSize / 4;
+    std::vector<uint8_t> bytes(SectorSize);
+    for (size_t k = 0; k < sectors.size(); ++k) {
+        std::fill(bytes.begin(), bytes.end(), 0xFF);
+        const size_t first = k * perSector;
+        const size_t last = std::min(entries.size(), first + perSector);
+        for (size_t i = first; i < last; ++i)
+            CfbPut32(&bytes[4 * (i - first)], entries[i]);
+        TransferSectors({sectors[k]}, 0, nullptr, bytes.data(), SectorSize);
+    }
+}
+
 std::vector<uint32_t> TCfbFile::StoreTable(const std::vector<uint32_t>& entries, uint32_t sectors) {
     std::vector<uint32_t> chain;
     Fat.Extend(chain, sectors);
-    std::vector<uint8_t> bytes(uint64_t{sectors} * SectorSize, 0xFF);
-    for (size_t i = 0; i < entries.size(); ++i)
-        CfbPut32(&bytes[4 * i], entries[i]);
-    WriteSectors(chain, bytes);
+    WriteTable(entries, chain);
     return chain;
 }
 
@@ -325,18 +354,9 @@ void TCfbFile::Commit() {
         fatSectors.push_back(static_cast<uint32_t>(dataSectors + i));
     for (uint64_t i = 0; i < difatCount; ++i)
         difatSectors.push_back(static_cast<uint32_t>(dataSectors + fatCount + i));
-    std::vector<uint32_t> table = Fat.Entries();
-    table.resize(dataSectors + fatCount + difatCount);
-    std::fill(table.begin() + static_cast<ptrdiff_t>(dataSectors),
-              table.begin() + static_cast<ptrdiff_t>(dataSectors + fatCount), CfbFatSector);
-    std::fill(table.begin() + static_cast<ptrdiff_t>(dataSectors + fatCount), table.end(),
-              CfbDifatSector);
-    Fat.Assign(table, static_cast<uint32_t>(table.size()));
-    table.resize(fatCount * perSector, CfbFreeSector);
-    std::vector<uint8_t> bytes(table.size() * 4);
-    for (size_t i = 0; i < table.size(); ++i)
-        CfbPut32(&bytes[4 * i], table[i]);
-    WriteSectors(fatSectors, bytes);
+    Fat.Append(fatCount, CfbFatSector);
+    Fat.Append(difatCount, CfbDifatSector);
+    WriteTable(Fat.Entries(), fatSectors);
 
     std::vector<uint32_t> difatList(difatCount * perSector, CfbFreeSector);
     for (uint64_t i = CfbHeaderDifatEntries; i < fatCount; ++i) {
@@ -346,10 +366,7 @@ void TCfbFile::Commit() {
     for (uint64_t i = 0; i < difatCount; ++i)
         difatList[i * perSector + perSector - 1] =
             i + 1 < difatCount ? difatSectors[i + 1] : CfbEndOfChain;
-    bytes.assign(difatList.size() * 4, 0);
-    for (size_t i = 0; i < difatList.size(); ++i)
-        CfbPut32(&bytes[4 * i], difatList[i]);
-    WriteSectors(difatSectors, bytes);
+    WriteTable(difatList, difatSectors);
 
     TCfbHeader h;
     h.MajorVersion = MajorVersion;

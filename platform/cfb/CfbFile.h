@@ -41,6 +41,8 @@ private:
     void Load();
     void Damaged(const std::string& detail) const;
     uint64_t SectorPosition(uint32_t sector) const { return (uint64_t{sector} + 1) * SectorSize; }
+    // The first count entries of a table stored in the given sectors.
+    std::vector<uint32_t> ReadTable(const std::vector<uint32_t>& sectors, uint32_t count);
     std::vector<uint8_t> ReadSectors(const std::vector<uint32_t>& sectors);
     void WriteSectors(const std::vector<uint32_t>& sectors, const std::vector<uint8_t>& bytes);
     // Moves bytes between buffer and a range of a sector chain; writing when data is given.
@@ -51,6 +53,9 @@ private:
     void ExtendMini(std::vector<uint32_t>& chain, uint64_t count);
     void WriteZeros(const std::vector<uint32_t>& chain, uint64_t streamSize, uint64_t position,
                     uint64_t count);
+    // Writes table entries into the given sectors, padding with free marks.
+    void WriteTable(const std::vector<uint32_t>& entries, const std::vector<uint32_t>& sectors);
+    // Allocates sectors for a table and writes it there.
     std::vector<uint32_t> StoreTable(const std::vector<uint32_t>& entries, uint32_t sectors);
 
     std::unique_ptr<TCfbFileIO> IO;
