@@ -3,15 +3,23 @@
 #include "files/File_Parametric.h"
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <unistd.h>
 
 namespace {
+// Memory-backed when the system offers it: a file is written per input.
+std::string MakePath() {
+    return std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + "/fuzz_parametric." +
+           std::to_string(getpid()) + ".wvf";
+}
+
 const std::string& FilePath() {
-    // Memory-backed when the system offers it: a file is written per input.
-    static const std::string path =
-        std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + "/fuzz_parametric." +
-        std::to_string(getpid()) + ".wvf";
+    static const std::string path = [] {
+        std::atexit([] { std::remove(MakePath().c_str()); });
+        return MakePath();
+    }();
     return path;
 }
 
