@@ -11,17 +11,6 @@
 #include <cstdio>
 #include <strings.h>
 
-namespace {
-template <class I> HResult HandOut(I* object, I** out) {
-    if (out == nullptr)
-        return E_POINTER;
-    *out = object;
-    if (object)
-        object->AddRef();
-    return S_OK;
-}
-} // namespace
-
 std::string DefaultOptionsFile() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     return QDir(folder.isEmpty() ? QDir::homePath() : folder)

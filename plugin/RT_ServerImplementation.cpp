@@ -22,19 +22,6 @@ char LowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
 }
 
-template <class T> HResult ClearOut(T** out) {
-    if (out == nullptr)
-        return E_POINTER;
-    *out = nullptr;
-    return S_OK;
-}
-
-template <class I> void HandOut(I* object, I** out) {
-    if (object)
-        object->AddRef();
-    *out = object;
-}
-
 // After a process the host's status bar shows nothing stale: the current view refreshes it, or
 // the fields are cleared directly when there is no view.
 void RefreshStatusBar() {

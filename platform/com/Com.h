@@ -88,6 +88,24 @@ template <class I> I* QueryInterfaceOf(IUnknown* object) {
     return static_cast<I*>(result);
 }
 
+// Clears an out argument before work starts.
+template <class I> HResult ClearOut(I** out) {
+    if (out == nullptr)
+        return E_POINTER;
+    *out = nullptr;
+    return S_OK;
+}
+
+// Hands an interface out through an out argument, with a reference for the receiver.
+template <class I> HResult HandOut(I* object, I** out) {
+    if (out == nullptr)
+        return E_POINTER;
+    *out = object;
+    if (object)
+        object->AddRef();
+    return S_OK;
+}
+
 // A counted reference to an interface: releases on destruction.
 template <class I> class TComPtr {
 public:

@@ -5,15 +5,6 @@
 #include <algorithm>
 
 namespace {
-template <class I> HResult HandOut(I* object, I** out) {
-    if (out == nullptr)
-        return E_POINTER;
-    *out = object;
-    if (object)
-        object->AddRef();
-    return S_OK;
-}
-
 class TTestNotification : public TInterfacedObject<IHostNotification> {
 public:
     explicit TTestNotification(int32_t code) : Code(code) {}
