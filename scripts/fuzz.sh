@@ -8,7 +8,7 @@ if ! command -v clang++ >/dev/null; then
     exit 0
 fi
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DWAVE_SANITIZE=ON -DWAVE_TESTS=OFF -DWAVE_BENCH=OFF >/dev/null
+    -DWAVE_SANITIZE=ON -DWAVE_FUZZ=ON -DWAVE_TESTS=OFF -DWAVE_BENCH=OFF >/dev/null
 targets=$(for f in fuzz/fuzz_*.cpp; do [ -e "$f" ] && basename "$f" .cpp; done)
 [ -n "$targets" ] || { echo "fuzz: no targets"; exit 0; }
 cmake --build build/fuzz --target $targets
