@@ -92,13 +92,24 @@ class TCompoundValue {
 public:
     bool Empty = false;
     std::vector<TValue> Elements;
+
+    // Sets Empty on every element, recursively; the compound's own flag stays as it is (it
+    // follows from its elements when the value is built from a signal).
+    void SetEmpty(bool empty);
 };
+
+// A deep copy: the same shape, flags and cells.
+TValue CopyValue(const TValue& value);
+// Sets Empty on a simple value, or on every element of a compound one.
+void SetValueEmpty(TValue& value, bool empty);
 
 // A value of any type handed to a type operation, not owned: a simple cell or a compound value.
 class TValueRef {
 public:
     TValueRef(const TSimpleValue& simple) : SimplePtr(&simple) {}
     TValueRef(const TCompoundValue& compound) : CompoundPtr(&compound) {}
+    // A nil value (of a type that cannot make one) reads as an Empty zero cell.
+    TValueRef(const TValue& value);
 
     bool IsCompound() const { return CompoundPtr != nullptr; }
     const TSimpleValue& Simple() const { return *SimplePtr; }

@@ -71,7 +71,8 @@ TWaveDataType* FindInStore(TWaveDataTypeStore* store, const char* name) {
 }
 
 std::vector<TWaveDataType*> Repeated(TWaveDataType* element, int32_t left, int32_t right) {
-    return std::vector<TWaveDataType*>(static_cast<size_t>(RangeCount(left, right)), element);
+    return std::vector<TWaveDataType*>(static_cast<size_t>(CheckedRangeCount(left, right)),
+                                       element);
 }
 
 } // namespace
@@ -83,6 +84,18 @@ const TBasicUnconstrainedWaveType* OpenArray(const TWaveDataType* type) {
 
 int64_t RangeCount(int32_t left, int32_t right) {
     return std::llabs(static_cast<int64_t>(left) - static_cast<int64_t>(right)) + 1;
+}
+
+int32_t CheckedRangeCount(int32_t left, int32_t right) {
+    const int64_t count = RangeCount(left, right);
+    if (count > MaxArrayElements)
+        throw EWaveTypeLoaderException("Array range " + RangeText(left, right) +
+                                       " has too many elements");
+    return static_cast<int32_t>(count);
+}
+
+std::string RangeText(int32_t left, int32_t right) {
+    return std::to_string(left) + (left < right ? " to " : " downto ") + std::to_string(right);
 }
 
 // ---- TWaveCompoundType ----
@@ -521,6 +534,12 @@ TGroupWaveType::TGroupWaveType(TWaveDataTypeStore* store) : TWaveCompoundType(st
 
 std::vector<TWaveDataType*> TGroupWaveType::ElementTypes() const {
     return FMemberTypes;
+}
+
+TWaveDataType* TGroupWaveType::ElementType(int32_t index) const {
+    if (index < 0 || static_cast<size_t>(index) >= FMemberTypes.size())
+        return nullptr;
+    return FMemberTypes[static_cast<size_t>(index)];
 }
 
 void TGroupWaveType::InitRowOptions(TRowFormat& format) const {

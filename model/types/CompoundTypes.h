@@ -1,10 +1,10 @@
 // The compound types: arrays, unconstrained arrays and their named subtypes, the predefined
 // vectors, records, access types and their holders, and the editor's group and comparison types.
 //
-// This unit gives them their structure: fields, kind codes, descriptions, element and
+// CompoundTypes.cpp gives them their structure: fields, kind codes, descriptions, element and
 // referenced types, constrained copies, access resolution and the structural interface methods.
-// The value behaviour of compound values (display, short text, equality, cloning) and their
-// type-tree entries are still the base class's.
+// CompoundValues.cpp gives the behaviour of their values (display, short text, equality,
+// cloning), CompoundTypeTree.cpp their type-tree entries.
 #pragma once
 
 #include "model/types/WaveDataType.h"
@@ -16,6 +16,10 @@ public:
     using TWaveDataType::TWaveDataType;
 
     bool IsCompound() const override;
+    // Same Empty flag, same element count and every element equal by its ElementType.
+    bool ValuesEqual(TValueRef a, TValueRef b) const override;
+    // A compound value of the same shape that owns copies of all elements.
+    TValue CloneValue(TValueRef value) const override;
 
     virtual TWaveDataType* ElementType(int32_t index) const;
     virtual bool IsConstrainedArray() const;
@@ -28,6 +32,12 @@ public:
 
 // Element count of a range: |left - right| + 1.
 int64_t RangeCount(int32_t left, int32_t right);
+// Most elements an array may have: a damaged bound must not make millions of signals.
+constexpr int64_t MaxArrayElements = int64_t{1} << 20;
+// RangeCount, refused with EWaveTypeLoaderException above MaxArrayElements.
+int32_t CheckedRangeCount(int32_t left, int32_t right);
+// "left to right" when left is less than right, otherwise "left downto right".
+std::string RangeText(int32_t left, int32_t right);
 
 // Constrained array (kind 0).
 class TBasicArrayWaveType : public TWaveCompoundType {
@@ -41,6 +51,10 @@ public:
     std::vector<TWaveDataType*> ReferencedTypes() const override;
     TWaveDataType* ElementType(int32_t index) const override;
     bool IsConstrainedArray() const override;
+    std::string FormatValue(TValueRef value, const TRowFormat& format) const override;
+    std::string ValueText(TValueRef value) const override;
+    int32_t MaxTextWidth(int32_t left, int32_t right) const override;
+    TTypeTreeNode* AddToTypeTree(TTypeTreeNode& parent) const override;
     HResult SetLeftBound(int32_t bound) override;
     HResult SetRightBound(int32_t bound) override;
     HResult SetElementType(const char* name) override;
@@ -78,6 +92,11 @@ public:
     TWaveDataType* ElementType(int32_t index) const override;
     bool IsOpen() const override;
     bool IsUnconstrainedArray() const override;
+    std::string FormatValue(TValueRef value, const TRowFormat& format) const override;
+    std::string ValueText(TValueRef value) const override;
+    // With the type's own bounds when Constrained, otherwise with the given (the signal's).
+    int32_t MaxTextWidth(int32_t left, int32_t right) const override;
+    TTypeTreeNode* AddToTypeTree(TTypeTreeNode& parent) const override;
     HResult SetLeftBound(int32_t bound) override;
     HResult SetRightBound(int32_t bound) override;
     HResult SetElementType(const char* name) override;
@@ -139,6 +158,7 @@ public:
     using TBasicUnconstrainedWaveType::TBasicUnconstrainedWaveType;
 
     int32_t KindCode() const override;
+    std::string FormatValue(TValueRef value, const TRowFormat& format) const override;
     bool HasRadixChoice() const override;
     bool HasNumericFormat() const override;
     void InitRowOptions(TRowFormat& format) const override;
@@ -151,6 +171,8 @@ public:
     using TBasicUnconstrainedWaveType::TBasicUnconstrainedWaveType;
 
     int32_t KindCode() const override;
+    // The characters in double quotes; control codes as "/" and three digits.
+    std::string FormatValue(TValueRef value, const TRowFormat& format) const override;
     std::unique_ptr<TBasicUnconstrainedWaveType> CloneForConstraint() const override;
 };
 
@@ -169,6 +191,10 @@ public:
     void ReplaceSelfReference(int32_t uid, TSelfReferenceWalk& visited) override;
     TWaveDataType* ElementType(int32_t index) const override;
     bool IsRecord() const override;
+    std::string FormatValue(TValueRef value, const TRowFormat& format) const override;
+    std::string ValueText(TValueRef value) const override;
+    int32_t MaxTextWidth(int32_t left, int32_t right) const override;
+    TTypeTreeNode* AddToTypeTree(TTypeTreeNode& parent) const override;
     HResult AddField(const char* typeName, const char* fieldName) override;
     HResult AddConstrainedField(const char* typeName, const char* fieldName, int32_t left,
                                 int32_t right) override;
@@ -201,6 +227,9 @@ public:
     std::string GetDescription() const override;
     int32_t KindCode() const override;
     bool IsAccess() const override;
+    // "{NULL}" for a pointer of 0, otherwise the record display.
+    std::string FormatValue(TValueRef value, const TRowFormat& format) const override;
+    TTypeTreeNode* AddToTypeTree(TTypeTreeNode& parent) const override;
     std::vector<TWaveDataType*> ReferencedTypes() const override;
     HResult SetDesignatedType(const char* name) override;
 
@@ -236,6 +265,8 @@ public:
     void InitRowOptions(TRowFormat& format) const override;
     bool ValuesEqual(TValueRef a, TValueRef b) const override;
     TValue CloneValue(TValueRef value) const override;
+    // The held type's entry.
+    TTypeTreeNode* AddToTypeTree(TTypeTreeNode& parent) const override;
 
     TBasicUnconstrainedWaveType& HeldType() const { return *FHeldType; }
 
@@ -249,6 +280,10 @@ public:
     explicit TGroupWaveType(TWaveDataTypeStore* store);
 
     std::vector<TWaveDataType*> ElementTypes() const override;
+    // The member's type; nil out of range.
+    TWaveDataType* ElementType(int32_t index) const override;
+    // A vector display when every member is std_logic or bit, otherwise braces.
+    std::string FormatValue(TValueRef value, const TRowFormat& format) const override;
     void InitRowOptions(TRowFormat& format) const override;
     bool IsGroup() const override;
     virtual bool IsCompare() const;
@@ -265,6 +300,8 @@ class TCompareWaveType : public TGroupWaveType {
 public:
     using TGroupWaveType::TGroupWaveType;
 
+    // "match" when the two members' values are equal, otherwise "diff".
+    std::string FormatValue(TValueRef value, const TRowFormat& format) const override;
     void InitRowOptions(TRowFormat& format) const override;
     bool IsCompare() const override;
 };
