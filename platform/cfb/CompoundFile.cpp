@@ -3,6 +3,8 @@
 #include "platform/cfb/CfbError.h"
 #include "platform/cfb/CfbFile.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <fcntl.h>
 #include <unistd.h>
 
