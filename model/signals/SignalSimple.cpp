@@ -7,8 +7,8 @@
 
 namespace {
 
-auto TimeBefore = [](const TSignalEvent& event, TSimTime time) { return event.Time < time; };
-auto TimeAfter = [](TSimTime time, const TSignalEvent& event) { return time < event.Time; };
+auto TimeBefore = [](const TSignalEvent& event, TSimTime time) { return event.Time() < time; };
+auto TimeAfter = [](TSimTime time, const TSignalEvent& event) { return time < event.Time(); };
 
 // The default value of a simple type: its value of the empty text.
 TSimpleValue DefaultValue(const TWaveDataType* type) {
@@ -35,7 +35,7 @@ bool TSignalSimple::Equal(const TSimpleValue& a, const TSimpleValue& b) const {
 TSignalSimple::TFound TSignalSimple::FindEvent(TSimTime time) const {
     const auto it = std::lower_bound(FEvents.begin(), FEvents.end(), time, TimeBefore);
     const auto index = static_cast<int32_t>(it - FEvents.begin());
-    return {it != FEvents.end() && it->Time == time, index};
+    return {it != FEvents.end() && it->Time() == time, index};
 }
 
 int32_t TSignalSimple::EventIndexAt(TSimTime time) const {
@@ -89,7 +89,7 @@ void TSignalSimple::SetValueAt(int32_t tag, const TSimpleValue& value, TSimTime 
                 at(i).Value = value;
             else {
                 // The next event takes over from the time on; it keeps its tag.
-                at(i + 1).Time = time;
+                at(i + 1).SetTime(time);
                 Erase(i, i + 1);
             }
         }
@@ -107,13 +107,13 @@ void TSignalSimple::SetValueAt(int32_t tag, const TSimpleValue& value, TSimTime 
     if (!equals(i)) {
         FEvents.insert(FEvents.begin() + i, {time, tag, value});
     } else {
-        at(i).Time = time;
+        at(i).SetTime(time);
         at(i).Tag = tag;
     }
 }
 
 void TSignalSimple::AppendEvent(int32_t tag, const TSimpleValue& value, TSimTime time) {
-    if (!FEvents.empty() && FEvents.back().Time == time) {
+    if (!FEvents.empty() && FEvents.back().Time() == time) {
         FEvents.back().Value = value;
         FEvents.back().Tag = tag;
         return;
@@ -135,12 +135,19 @@ void TSignalSimple::DeleteEventsIn(TSimTime start, TSimTime end) {
         return;
     const auto first = std::lower_bound(FEvents.begin(), FEvents.end(), start, TimeBefore);
     const auto stop = std::lower_bound(first, FEvents.end(), end, TimeBefore);
+    const auto seam = static_cast<int32_t>(first - FEvents.begin());
     FEvents.erase(first, stop);
+    // The event after the gap may now repeat the value before it; such an event would make
+    // later edits depend on a change that is not there.
+    if (seam > 0 && seam < EventCount() &&
+        Equal(FEvents[static_cast<size_t>(seam)].Value,
+              FEvents[static_cast<size_t>(seam) - 1].Value))
+        Erase(seam, seam + 1);
 }
 
 void TSignalSimple::SortEvents() {
     const auto inOrder = [](const TSignalEvent& a, const TSignalEvent& b) {
-        return a.Time < b.Time;
+        return a.Time() < b.Time();
     };
     if (std::adjacent_find(FEvents.begin(), FEvents.end(), [&](const auto& a, const auto& b) {
             return !inOrder(a, b);
@@ -152,7 +159,7 @@ void TSignalSimple::SortEvents() {
     std::vector<TSignalEvent> sorted;
     sorted.reserve(FEvents.size());
     for (const TSignalEvent& event : FEvents) {
-        if (!sorted.empty() && sorted.back().Time == event.Time) {
+        if (!sorted.empty() && sorted.back().Time() == event.Time()) {
             sorted.back() = event;
             if (sorted.size() >= 2 && Equal(sorted[sorted.size() - 2].Value, event.Value))
                 sorted.pop_back();
@@ -168,14 +175,14 @@ void TSignalSimple::Erase(int32_t first, int32_t last) {
 }
 
 TSimTime TSignalSimple::EndTime() const {
-    return FEvents.empty() ? 0 : FEvents.back().Time;
+    return FEvents.empty() ? 0 : FEvents.back().Time();
 }
 
 std::optional<TBuiltEvent> TSignalSimple::EventAt(TSimTime time) const {
     const TSignalEvent* event = EventInForce(time);
     if (event == nullptr)
         return std::nullopt;
-    return TBuiltEvent{event->Time, event->Tag, TValue(event->Value)};
+    return TBuiltEvent{event->Time(), event->Tag, TValue(event->Value)};
 }
 
 bool TSignalSimple::IsEmptyAt(TSimTime time) const {
@@ -193,7 +200,7 @@ std::optional<TSimTime> TSignalSimple::LastChangeAtOrBefore(TSimTime time) const
     const auto it = std::upper_bound(FEvents.begin(), FEvents.end(), time, TimeAfter);
     if (it == FEvents.begin())
         return std::nullopt;
-    return std::prev(it)->Time;
+    return std::prev(it)->Time();
 }
 
 // ---- cursors ----
@@ -206,26 +213,27 @@ TSimTime TSignalSimple::NextChange(const TIndexNode& cursor) const {
     const int32_t next = static_cast<const TIndexSimple&>(cursor).Index + 1;
     if (next <= 0 || next >= EventCount())
         return NoFurtherChange;
-    return FEvents[static_cast<size_t>(next)].Time;
+    return FEvents[static_cast<size_t>(next)].Time();
 }
 
 TSimTime TSignalSimple::PreviousChange(const TIndexNode& cursor, TSimTime time) const {
     const int32_t index = static_cast<const TIndexSimple&>(cursor).Index;
     if (index < 0 || index >= EventCount())
         return 0;
-    if (FEvents[static_cast<size_t>(index)].Time < time)
-        return FEvents[static_cast<size_t>(index)].Time;
-    return index > 0 ? FEvents[static_cast<size_t>(index) - 1].Time : 0;
+    if (FEvents[static_cast<size_t>(index)].Time() < time)
+        return FEvents[static_cast<size_t>(index)].Time();
+    return index > 0 ? FEvents[static_cast<size_t>(index) - 1].Time() : 0;
 }
 
 void TSignalSimple::AdvanceCursor(TIndexNode& cursor, TSimTime time) const {
     int32_t& index = static_cast<TIndexSimple&>(cursor).Index;
     const int32_t count = EventCount();
-    if (index < 0 || index + 1 >= count || FEvents[static_cast<size_t>(index) + 1].Time > time)
+    if (index < 0 || index + 1 >= count || FEvents[static_cast<size_t>(index) + 1].Time() > time)
         return;
     // Gallop, then search: a step costs a constant, a long jump a logarithm.
     int32_t step = 1;
-    while (index + 2 * step < count && FEvents[static_cast<size_t>(index + 2 * step)].Time <= time)
+    while (index + 2 * step < count &&
+           FEvents[static_cast<size_t>(index + 2 * step)].Time() <= time)
         step *= 2;
     const auto from = FEvents.begin() + index + step;
     const auto to = FEvents.begin() + std::min(count, index + 2 * step);

@@ -188,7 +188,8 @@ public:
     // Removes the event (never the first) and then the next one when it repeats the value now
     // before it.
     void DeleteEventAt(int32_t index);
-    // Removes every event with start <= time < end; neighbours are not merged.
+    // Removes every event with start <= time < end, then the event after the gap when it
+    // repeats the value before it.
     void DeleteEventsIn(TSimTime start, TSimTime end);
     void ClearEvents() { FEvents.clear(); }
     // Restores the list rules after out-of-order appends: a stable sort by time, the last of
