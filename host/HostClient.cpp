@@ -1,6 +1,7 @@
 #include "host/HostClient.h"
 
 #include "host/CommonDialogs.h"
+#include "host/HostNotification.h"
 #include "host/HostOptions.h"
 #include "platform/com/Exception.h"
 
@@ -24,8 +25,19 @@ THostClient::THostClient(bool interactive, std::deque<std::string> presetAnswers
 
 THostClient::~THostClient() = default;
 
-HResult THostClient::DocumentNotification(int32_t, IServerDocument*, const char*) {
-    return S_OK;
+HResult THostClient::DocumentNotification(int32_t code, IServerDocument* document, const char*) {
+    return GuardCall([&] {
+        if (FrontEnd.DocumentChanged)
+            FrontEnd.DocumentChanged(code, document);
+    });
+}
+
+void THostClient::BroadcastNotification(int32_t code) {
+    TComPtr<IHostNotification> notification(new THostNotification(code));
+    notification->AddRef();
+    // A receiver may unregister while it is told.
+    for (auto* receiver : std::vector<INotificationReceiver*>(Receivers))
+        receiver->Receive(notification.Get());
 }
 
 HResult THostClient::GetMainWindowHandle(void** window) {
@@ -35,9 +47,8 @@ HResult THostClient::GetMainWindowHandle(void** window) {
     return S_OK;
 }
 
-// No document views exist in this host yet.
 HResult THostClient::GetCurrentView(IServerView** view) {
-    return HandOut<IServerView>(nullptr, view);
+    return HandOut<IServerView>(FrontEnd.CurrentView ? FrontEnd.CurrentView() : nullptr, view);
 }
 
 HResult THostClient::GetGUIManager(IGUIManager** manager) {
@@ -78,14 +89,21 @@ HResult THostClient::IsShortcut(int32_t, int32_t, int32_t, int32_t, int32_t* isS
     return S_OK;
 }
 
-HResult THostClient::ShowPopupMenu(const char*) {
-    return S_OK;
+HResult THostClient::ShowPopupMenu(const char* menuName) {
+    return GuardCall([&] {
+        if (FrontEnd.PopupMenu)
+            FrontEnd.PopupMenu(menuName ? menuName : "");
+    });
 }
 
 HResult THostClient::SetStatusBarText(int32_t field, const char* text) {
-    if (field >= 1 && field <= 3)
-        StatusFields[field - 1] = text ? text : "";
-    return S_OK;
+    if (field < 1 || field > 3)
+        return S_OK;
+    StatusFields[field - 1] = text ? text : "";
+    return GuardCall([&] {
+        if (FrontEnd.StatusChanged)
+            FrontEnd.StatusChanged(field, StatusFields[field - 1]);
+    });
 }
 
 HResult THostClient::GetInteractive(int32_t* interactive) {

@@ -15,6 +15,16 @@
 
 class QTimer;
 
+// What the host's front end (the desktop window or the batch runner) supplies and hears.
+struct THostFrontEnd {
+    // The view of the focused document, or nil.
+    std::function<IServerView*()> CurrentView;
+    std::function<void(int32_t field, const std::string& text)> StatusChanged;
+    std::function<void(const std::string& menuName)> PopupMenu;
+    // Code 11: modified flag changed; code 4: file name changed.
+    std::function<void(int32_t code, IServerDocument* document)> DocumentChanged;
+};
+
 class THostClient : public TUncountedObject<IClient, IGUIManager, ITimerManager, IOptionsManager,
                                             IDocumentService, IProcessLauncher> {
 public:
@@ -27,6 +37,9 @@ public:
     void SetModule(IServerModule* module) { Module = module; }
     const std::string& StatusField(int field) const { return StatusFields[field - 1]; }
     void SetMainWindow(void* window) { MainWindow = window; }
+    void SetFrontEnd(THostFrontEnd frontEnd) { FrontEnd = std::move(frontEnd); }
+    // Tells every registered receiver, as a host notification with the code.
+    void BroadcastNotification(int32_t code);
 
     // IClient
     HResult DocumentNotification(int32_t code, IServerDocument* document,
@@ -74,6 +87,7 @@ private:
     TIniFile Options;
     IServerModule* Module = nullptr;
     void* MainWindow = nullptr;
+    THostFrontEnd FrontEnd;
     std::string StatusFields[3];
     std::vector<INotificationReceiver*> Receivers;
     std::map<int32_t, std::unique_ptr<QTimer>> Timers;

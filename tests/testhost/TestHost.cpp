@@ -1,28 +1,17 @@
 #include "tests/testhost/TestHost.h"
 
+#include "host/HostNotification.h"
 #include "tests/testhost/TestOptions.h"
 
 #include <algorithm>
 
-namespace {
-class TTestNotification : public TInterfacedObject<IHostNotification> {
-public:
-    explicit TTestNotification(int32_t code) : Code(code) {}
-    HResult GetCode(int32_t* code) override {
-        *code = Code;
-        return S_OK;
-    }
-
-private:
-    int32_t Code;
-};
-} // namespace
+namespace {} // namespace
 
 TTestHost::TTestHost() = default;
 TTestHost::~TTestHost() = default;
 
 void TTestHost::BroadcastNotification(int32_t code) {
-    TComPtr<IHostNotification> notification(new TTestNotification(code));
+    TComPtr<IHostNotification> notification(new THostNotification(code));
     notification->AddRef();
     for (auto* receiver : std::vector<INotificationReceiver*>(Receivers))
         receiver->Receive(notification.Get());
