@@ -95,6 +95,12 @@ bool TWaveRow::ShowsPlaceHolder() const {
     return FSignal && FSignal->DataType() && FSignal->DataType()->IsPlaceHolder();
 }
 
+std::string TWaveRow::ValueText(int64_t time) const {
+    if (FSignal == nullptr || FSignal->DataType() == nullptr)
+        return {};
+    return FSignal->DataType()->FormatValue(FSignal->ValueAt(time), Options.ToRowFormat());
+}
+
 void TWaveRow::DistributeTotalHeight(int32_t requested) {
     const int64_t half = (int64_t{requested} - TotalHeight()) / 2;
     TopGap = static_cast<int32_t>(std::clamp<int64_t>(TopGap + half, 0, INT32_MAX));

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 class TSignalNode;
@@ -77,6 +78,10 @@ public:
     TWaveRow& Outermost();
     // Whether the row shows the end-of-display signal.
     bool ShowsPlaceHolder() const;
+
+    // The display text of the signal's value at the time under the row's options; empty
+    // without a signal or type.
+    std::string ValueText(int64_t time) const;
 
     int32_t TotalHeight() const { return TopGap + WaveHeight + BottomGap; }
     // Moves both gaps by half the difference to the requested total (toward zero), each gap

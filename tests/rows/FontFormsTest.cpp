@@ -48,3 +48,40 @@ TEST(FontText, WritesTheSameFormItReads) {
     EXPECT_EQ(FontToText(TWaveFont{"Arial", -3, 0, false, false, false, false}),
               "-3 0 0 0 0 0 Arial");
 }
+
+TEST(FontBinary, WritesLittleEndianSizeStyleBitsAndColourBeforeTheName) {
+    const TWaveFont font{"Arial", 10, 0x00123456, true, false, true, false};
+    const std::string binary = FontToBinary(font);
+    EXPECT_EQ(binary, std::string("\x0A\x00\x00\x00\x05\x56\x34\x12\x00"
+                                  "Arial",
+                                  14));
+    TWaveFont read{"Stale", 99, 77, true, true, true, true};
+    FontFromBinary(binary, read);
+    EXPECT_EQ(read, font);
+}
+
+TEST(FontBinary, ReadsEveryStyleBitBlanksAndShortTexts) {
+    const struct {
+        std::string Binary;
+        TWaveFont Expected;
+    } cases[] = {
+        {std::string("\x08\x00\x00\x00\x0F\xFF\x00\x00\x00  Courier New", 22),
+         {"Courier New", 8, 255, true, true, true, true}},
+        // Bits above the four styles mean nothing.
+        {std::string("\x08\x00\x00\x00\xF2\x00\x00\x00\x00X", 10),
+         {"X", 8, 0, false, true, false, false}},
+        // A text too short for its header reads the missing bytes as 0.
+        {std::string("\x0C\x00", 2), {"", 12, 0, false, false, false, false}},
+        {"", {"", 0, 0, false, false, false, false}},
+    };
+    for (const auto& c : cases) {
+        TWaveFont font{"Stale", 99, 77, true, true, true, true};
+        FontFromBinary(c.Binary, font);
+        EXPECT_EQ(font, c.Expected) << c.Expected.Name;
+    }
+}
+
+TEST(FontBinary, LongNamesAreCutToAShortString) {
+    const TWaveFont font{std::string(300, 'n'), 8, 0, false, false, false, false};
+    EXPECT_EQ(FontToBinary(font).size(), 255u);
+}
