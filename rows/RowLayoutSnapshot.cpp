@@ -108,9 +108,9 @@ public:
 
     // parent: the row found for the parent snapshot, nil when there is none.
     void Restore(const TCustomWaveRowLayout& layout, TWaveRowCompound* parent) {
-        const auto found = First.find(layout.Key);
-        TWaveRow* row = found == First.end() ? nullptr : found->second;
-        if (row && parent && !IsSelfOrAncestor(*row, parent)) {
+        TWaveRow* row = Find(layout, parent);
+        if (row && parent && parent->Child(layout.Position) != row &&
+            !IsSelfOrAncestor(*row, parent)) {
             if (layout.Moved) {
                 row = parent->InsertChild(layout.Position, row->Clone());
                 RebuildGroup(parent);
@@ -121,14 +121,32 @@ public:
             row = parent->InsertChild(layout.Position, std::move(taken));
             RebuildGroup(parent);
         }
-        if (row)
-            RestoreSettings(layout, *row);
+        if (row == nullptr)
+            return RestoreChildren(layout, nullptr);
+        RestoreSettings(layout, *row);
+        // An expanded row gets the child rows its signal asks for before they are looked for.
+        if (row->IsCompound() && static_cast<TWaveRowCompound*>(row)->Expanded())
+            row->EnsureChildRows();
+        RestoreChildren(layout, row);
+    }
+
+private:
+    void RestoreChildren(const TCustomWaveRowLayout& layout, TWaveRow* row) {
         auto* compound = row && row->IsCompound() ? static_cast<TWaveRowCompound*>(row) : nullptr;
         for (const auto& child : layout.Children)
             Restore(*child, compound);
     }
 
-private:
+    // The parent's child at the saved position when it matches (child rows made for a signal
+    // after the walk), else the first row of the key.
+    TWaveRow* Find(const TCustomWaveRowLayout& layout, TWaveRowCompound* parent) const {
+        if (parent)
+            if (TWaveRow* child = parent->Child(layout.Position); child && layout.Matches(*child))
+                return child;
+        const auto found = First.find(layout.Key);
+        return found == First.end() ? nullptr : found->second;
+    }
+
     // A clone brings clones of its children along; their snapshots apply to those copies.
     void RestoreCopy(const TCustomWaveRowLayout& layout, TWaveRow& copy) {
         RestoreSettings(layout, copy);

@@ -52,12 +52,13 @@ struct TRowTestBench {
         row->AttachSignal(&signal);
         return row;
     }
-    // A group (or compare) row over new rows of the signals, bound as after reading.
+    // A group (or compare) row over new rows of the signals, bound as after reading; the
+    // identifier is a new one unless given.
     template <class TRow = TWaveRowGroup>
-    std::unique_ptr<TRow> Group(std::string_view name,
-                                std::initializer_list<TSignalNode*> members) {
+    std::unique_ptr<TRow> Group(std::string_view name, std::initializer_list<TSignalNode*> members,
+                                int32_t identifier = 0) {
         auto group = std::make_unique<TRow>();
-        group->SetIdentifier(Document.SignalIDs().AllocateHigh());
+        group->SetIdentifier(identifier ? identifier : Document.SignalIDs().AllocateHigh());
         group->SetGroupName(name);
         for (TSignalNode* member : members)
             group->AppendChild(Row<TWaveRowSimple>(*member));
