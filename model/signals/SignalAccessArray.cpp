@@ -96,7 +96,7 @@ HResult TSignalAccessArray::SetArrayBounds(int64_t time, int32_t left, int32_t r
             std::unique_ptr<TSignalNode> made =
                 CreateSignalForType(holder->HeldType(), Document(), this, left, right);
             made->SetAllowEmpty();
-            made->SetName("(" + RangeText(left, right) + ")");
+            made->SetName(Enclosed('(', RangeText(left, right), ')'));
             incarnation = AppendChild(std::move(made));
             SetIncarnationEmpty(*incarnation, true, 0);
             SetIncarnationEmpty(*incarnation, false, time);

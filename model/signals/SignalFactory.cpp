@@ -111,7 +111,8 @@ void BuildArray(TSignalCompound& node, const TArrayShape& shape) {
     const int64_t count = RangeCount(shape.Left, shape.Right);
     const int64_t direction = shape.Right < shape.Left ? -1 : 1;
     for (int64_t i = 0; i < count; ++i)
-        AddChild(node, *shape.Element, "[" + std::to_string(shape.Left + direction * i) + "]");
+        AddChild(node, *shape.Element,
+                 Enclosed('[', std::to_string(shape.Left + direction * i), ']'));
 }
 
 std::unique_ptr<TSignalNode> Build(TWaveDataType& type, TSignalDocument* document,

@@ -4,6 +4,14 @@
 #include "model/types/SimpleTypes.h"
 #include "model/types/ValueText.h"
 
+std::string Enclosed(char open, std::string_view text, char close) {
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on chained concatenation.
+    std::string name(1, open);
+    name += text;
+    name += close;
+    return name;
+}
+
 template <class F> void TSignalNode::ChangeIndexed(F&& change) {
     TSignalDataStore* store = FDocument ? &FDocument->SignalStore() : nullptr;
     if (store != nullptr && !store->HoldsRoot(Root()))

@@ -105,7 +105,7 @@ void TSignalSimple::SetValueAt(int32_t tag, const TSimpleValue& value, TSimTime 
     if (equals(i - 1))
         return;
     if (!equals(i)) {
-        FEvents.insert(FEvents.begin() + i, {time, tag, value});
+        FEvents.insert(static_cast<size_t>(i), {time, tag, value});
     } else {
         at(i).SetTime(time);
         at(i).Tag = tag;
@@ -136,7 +136,7 @@ void TSignalSimple::DeleteEventsIn(TSimTime start, TSimTime end) {
     const auto first = std::lower_bound(FEvents.begin(), FEvents.end(), start, TimeBefore);
     const auto stop = std::lower_bound(first, FEvents.end(), end, TimeBefore);
     const auto seam = static_cast<int32_t>(first - FEvents.begin());
-    FEvents.erase(first, stop);
+    FEvents.erase(static_cast<size_t>(seam), static_cast<size_t>(stop - FEvents.begin()));
     // The event after the gap may now repeat the value before it; such an event would make
     // later edits depend on a change that is not there.
     if (seam > 0 && seam < EventCount() &&
@@ -156,22 +156,22 @@ void TSignalSimple::SortEvents() {
     std::stable_sort(FEvents.begin(), FEvents.end(), inOrder);
     // Of events with one time the last one counts, as AppendEvent would have it; an event that
     // repeats the value before it is no change.
-    std::vector<TSignalEvent> sorted;
-    sorted.reserve(FEvents.size());
-    for (const TSignalEvent& event : FEvents) {
-        if (!sorted.empty() && sorted.back().Time() == event.Time()) {
-            sorted.back() = event;
-            if (sorted.size() >= 2 && Equal(sorted[sorted.size() - 2].Value, event.Value))
-                sorted.pop_back();
-        } else if (sorted.empty() || !Equal(sorted.back().Value, event.Value)) {
-            sorted.push_back(event);
+    size_t kept = 0;
+    for (size_t read = 0; read < FEvents.size(); ++read) {
+        const TSignalEvent event = FEvents[read];
+        if (kept > 0 && FEvents[kept - 1].Time() == event.Time()) {
+            FEvents[kept - 1] = event;
+            if (kept >= 2 && Equal(FEvents[kept - 2].Value, event.Value))
+                --kept;
+        } else if (kept == 0 || !Equal(FEvents[kept - 1].Value, event.Value)) {
+            FEvents[kept++] = event;
         }
     }
-    FEvents = std::move(sorted);
+    FEvents.truncate(kept);
 }
 
 void TSignalSimple::Erase(int32_t first, int32_t last) {
-    FEvents.erase(FEvents.begin() + first, FEvents.begin() + last);
+    FEvents.erase(static_cast<size_t>(first), static_cast<size_t>(last));
 }
 
 TSimTime TSignalSimple::EndTime() const {

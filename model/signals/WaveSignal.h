@@ -2,6 +2,7 @@
 // element, comparisons and access arrays, and the building of a signal tree for a data type.
 #pragma once
 
+#include "model/signals/EventArray.h"
 #include "model/signals/SignalCursor.h"
 #include "model/signals/SignalEvent.h"
 #include "model/signals/WaveSignalInterface.h"
@@ -166,7 +167,7 @@ public:
     bool IsCompound() const override;
 
     // Event list.
-    const std::vector<TSignalEvent>& Events() const { return FEvents; }
+    const TEventArray& Events() const { return FEvents; }
     int32_t EventCount() const { return static_cast<int32_t>(FEvents.size()); }
     // Whether an event has exactly this time, and its index or else the insertion position.
     struct TFound {
@@ -225,7 +226,7 @@ private:
     void Erase(int32_t first, int32_t last);
     const TSimpleValue& CellAt(const TIndexNode& cursor) const;
 
-    std::vector<TSignalEvent> FEvents;
+    TEventArray FEvents;
     bool FAllowEmpty = false;
 };
 
@@ -333,5 +334,7 @@ private:
 // (ESignalLoaderException) before building anything.
 std::unique_ptr<TSignalNode> CreateSignalForType(TWaveDataType& type, TSignalDocument* document,
                                                  TSignalNode* parent, int32_t left, int32_t right);
+// A child's name: the text between its punctuation, as in "[3]" and "(7 downto 0)".
+std::string Enclosed(char open, std::string_view text, char close);
 // A new node of a kind code for a reader: 0 simple, 1 compound, 2 access array; nil otherwise.
 std::unique_ptr<TSignalNode> CreateSignalOfKind(int32_t kind, TSignalDocument* document);
