@@ -1,8 +1,8 @@
+#include "EventListModel.h"
 #include "SignalTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <random>
 
 namespace {
@@ -178,98 +178,34 @@ TEST_F(EventList, CursorsJumpFarAndStepOne) {
     }
 }
 
-// Random edits against a model that keeps the value at every time of a window. After every
-// primitive the list must hold its three rules and give the model's values.
+// Random edits against a model that keeps the value at every time of a window.
 TEST_F(EventList, RandomEditsKeepTheRulesAndTheValues) {
-    constexpr TSimTime Window = 40;
-    struct TCell {
-        char Letter;
-        bool Empty;
-        bool operator==(const TCell&) const = default;
-    };
-    const TCell palette[] = {{'0', false}, {'1', false}, {'X', false}, {'U', true}};
     std::mt19937 random(20261211);
     auto pick = [&](int below) {
         return static_cast<int>(random() % static_cast<unsigned>(below));
     };
-    auto value = [](TCell cell) {
-        TSimpleValue v = Logic(cell.Letter);
-        v.Empty = cell.Empty;
-        return v;
-    };
-    const TWaveDataType& type = Bench.Type("std_logic");
-
+    constexpr int Window = static_cast<int>(TEventListModel::Window);
     for (int round = 0; round < 200; ++round) {
         auto signal = Bench.LogicSignal({{0, '0'}});
-        std::vector<TCell> model(Window, TCell{'0', false});
-        // The model's change times, as the list must have them.
-        auto changes = [&] {
-            std::vector<TSimTime> times{0};
-            for (TSimTime t = 1; t < Window; ++t)
-                if (!(model[static_cast<size_t>(t)] == model[static_cast<size_t>(t - 1)]))
-                    times.push_back(t);
-            return times;
-        };
-        auto fillFrom = [&](TSimTime from, TCell cell) {
-            const TCell old = model[static_cast<size_t>(from)];
-            for (TSimTime t = from; t < Window && model[static_cast<size_t>(t)] == old; ++t)
-                model[static_cast<size_t>(t)] = cell;
-        };
+        TEventListModel model(*signal);
         for (int step = 0; step < 60; ++step) {
             const int op = pick(10);
             std::string what;
             if (op < 7) {
-                const TSimTime time = pick(static_cast<int>(Window) + 3) - 3;
-                const TCell cell = palette[pick(4)];
+                const TSimTime time = pick(Window + 3) - 3;
                 what = "SetValueAt " + std::to_string(time);
-                signal->SetValueAt(0, value(cell), time);
-                if (time >= 0) // from the time up to the next change
-                    fillFrom(time, cell);
+                model.SetValueAt(time, pick(TEventListModel::PaletteSize));
             } else if (op < 9) {
-                const std::vector<TSimTime> times = changes();
-                const int index = pick(static_cast<int>(times.size()) + 1);
+                const int32_t index = pick(model.ChangeCount() + 1);
                 what = "DeleteEventAt " + std::to_string(index);
-                signal->DeleteEventAt(index);
-                if (index > 0 && index < static_cast<int>(times.size()))
-                    fillFrom(times[static_cast<size_t>(index)],
-                             model[static_cast<size_t>(times[static_cast<size_t>(index)] - 1)]);
+                model.DeleteEventAt(index);
             } else {
-                const TSimTime start = 1 + pick(static_cast<int>(Window) - 1);
+                const TSimTime start = 1 + pick(Window - 1);
                 const TSimTime end = start + pick(12);
                 what = "DeleteEventsIn " + std::to_string(start) + " " + std::to_string(end);
-                signal->DeleteEventsIn(start, end);
-                const TCell before = model[static_cast<size_t>(start - 1)];
-                std::vector<TSimTime> times = changes();
-                TSimTime stop = Window;
-                for (TSimTime t : times)
-                    if (t >= end) {
-                        stop = t;
-                        break;
-                    }
-                for (TSimTime t = start; t < stop; ++t)
-                    model[static_cast<size_t>(t)] = before;
+                model.DeleteEventsIn(start, end);
             }
-            SCOPED_TRACE(what + " -> " + EventsText(*signal));
-            const auto& events = signal->Events();
-            ASSERT_FALSE(events.empty());
-            EXPECT_EQ(events.front().Time(), 0);
-            for (size_t i = 1; i < events.size(); ++i) {
-                EXPECT_LT(events[i - 1].Time(), events[i].Time());
-                EXPECT_FALSE(type.ValuesEqual(events[i - 1].Value, events[i].Value));
-            }
-            for (TSimTime t = 0; t < Window; ++t) {
-                const TSimpleValue expected = value(model[static_cast<size_t>(t)]);
-                const TSignalEvent* inForce = signal->EventInForce(t);
-                ASSERT_TRUE(type.ValuesEqual(inForce->Value, expected)) << "at " << t;
-            }
-            std::vector<TSimTime> walked{0};
-            auto cursor = signal->CursorAt(0);
-            for (TSimTime next = signal->NextChange(*cursor); next != NoFurtherChange;
-                 next = signal->NextChange(*cursor)) {
-                walked.push_back(next);
-                signal->AdvanceCursor(*cursor, next);
-            }
-            EXPECT_EQ(walked, changes());
+            ASSERT_EQ(model.Mismatch(), "") << what << " -> " << EventsText(*signal);
         }
     }
 }
