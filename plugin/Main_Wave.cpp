@@ -1,15 +1,20 @@
 #include "plugin/Main_Wave.h"
 
 #include "controls/OptionsForm.h"
+#include "model/types/DisassemblerHook.h"
 #include "platform/com/Exception.h"
 #include "platform/ui/UIService.h"
 #include "plugin/Commands_Wave.h"
 #include "preferences/WaveOptions.h"
 #include "preferences/WavePreferences.h"
+#include "rows/PreferencesRowDefaults.h"
+#include "rows/RT_Disassemblers.h"
 
 TWaveServerModule::TWaveServerModule(IClient* client)
     : TAbstractWaveModule(client), Preferences(std::make_unique<TWavePreferences>()) {
     InstallUIServiceFor(client);
+    SetDisassemblerLookup({&DisassemblerWordWidth, &DisassembleWord});
+    SetRowDefaults(std::make_unique<TPreferencesRowDefaults>());
     RegisterWaveProcesses(Launcher());
     RegisterOptionsPage("General", [this] {
         return MakeOptionsView<TPreferences>(static_cast<IServerModule*>(this), *Preferences);
