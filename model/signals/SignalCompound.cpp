@@ -166,17 +166,14 @@ void TSignalCompound::AdvanceCursor(TIndexNode& cursor, TSimTime time) const {
 }
 
 void TSignalCompound::ValueAtCursor(const TIndexNode& cursor, TValue& value) const {
-    ChildValuesAtCursor(static_cast<const TIndexCompound&>(cursor), value);
-}
-
-void TSignalCompound::ChildValuesAtCursor(const TIndexCompound& cursor, TValue& value) const {
-    const size_t count = std::min(FChildren.size(), cursor.Children.size());
+    const auto& children = static_cast<const TIndexCompound&>(cursor).Children;
+    const size_t count = std::min(FChildren.size(), children.size());
     if (!value.IsCompound())
         value = TValue(std::make_unique<TCompoundValue>());
     TCompoundValue& compound = value.Compound();
     compound.Elements.resize(count);
     for (size_t i = 0; i < count; ++i)
-        FChildren[i]->ValueAtCursor(*cursor.Children[i], compound.Elements[i]);
+        FChildren[i]->ValueAtCursor(*children[i], compound.Elements[i]);
     compound.Empty = EmptyOfElements(compound.Elements);
 }
 

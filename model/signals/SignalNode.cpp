@@ -1,8 +1,8 @@
 // The base of the signal nodes: names, identity, copying and the signal interface.
 #include "model/signals/SignalDocument.h"
 #include "model/signals/WaveSignal.h"
-#include "model/types/SimpleTypes.h"
 #include "model/types/ValueText.h"
+#include "model/types/WaveDataType.h"
 
 std::string Enclosed(char open, std::string_view text, char close) {
     // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on chained concatenation.

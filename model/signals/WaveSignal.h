@@ -276,8 +276,6 @@ protected:
     // Whether the children's values make the compound value Empty: any Empty element, or for
     // an access type only the pointer.
     bool EmptyOfElements(const std::vector<TValue>& elements) const;
-    // Fills a compound value of the children's values at their cursors.
-    void ChildValuesAtCursor(const TIndexCompound& cursor, TValue& value) const;
 
 private:
     std::vector<TSignalNode*> FChildren;
