@@ -18,7 +18,7 @@
 
 class TWaveDataTypeStore;
 class TFile_Abstract;     // typed record file of the file formats
-class TSignalEvent;       // one event of a simple signal
+struct TSignalEvent;      // one event of a simple signal
 struct TWavePaintContext; // view, time panel, row options and rectangle of the row being painted
 
 class TWaveDataType;
