@@ -3,6 +3,7 @@
 #include "RowTestSupport.h"
 
 #include "rows/RowCaption.h"
+#include "rows/RowFactory.h"
 
 #include <gtest/gtest.h>
 
@@ -325,4 +326,21 @@ TEST_F(RowTree, EndOfDisplayRowOwnsItsSignal) {
     Tree.Clear();
     EXPECT_EQ(Tree.VisibleCount(), 0);
     EXPECT_EQ(Tree.Count(), 0);
+}
+
+TEST_F(RowTree, RowsOfStoredKindCodes) {
+    const struct {
+        int32_t Kind;
+        int32_t Made;        // -1: none
+        int32_t LegacyTop;   // text and version-1 files, top level
+        int32_t LegacyChild; // inside a compound row
+    } cases[] = {
+        {0, 0, 0, 0}, {1, 1, 1, 1}, {2, 2, 2, 2}, {3, 3, 3, 2}, {4, -1, 0, 2}, {-1, -1, 0, 2},
+    };
+    for (const auto& c : cases) {
+        auto made = CreateRowOfKind(c.Kind);
+        EXPECT_EQ(made ? made->KindCode() : -1, c.Made) << c.Kind;
+        EXPECT_EQ(CreateRowOfLegacyKind(c.Kind, false)->KindCode(), c.LegacyTop) << c.Kind;
+        EXPECT_EQ(CreateRowOfLegacyKind(c.Kind, true)->KindCode(), c.LegacyChild) << c.Kind;
+    }
 }
