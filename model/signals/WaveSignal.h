@@ -51,8 +51,8 @@ public:
     bool HasPath(std::string_view name) { return FindByPath(name) != nullptr; }
     // A deep copy with new identifiers throughout, made in the document; no parent, in no store.
     std::unique_ptr<TSignalNode> Clone(TSignalDocument* document) const;
-    // Renames the node to its name followed by "(n)" until no signal of the document's store
-    // has its full name; then its children likewise. Run before the node is added.
+    // Renames the node to its name followed by "(n)" until no other signal of the document's
+    // store has its full name; then its children likewise.
     virtual void MakeNameUnique(TSignalDocument& document);
     // A new identifier of the document (simple nodes from 100 up, compound nodes from
     // 2147483647 down); an empty name becomes "New Signal " and the identifier.
