@@ -35,6 +35,10 @@ HResult TDocumentOptionsView::GetViewName(TComString* name) {
     return OnForm([&](TOptionsForm& form) { name->Assign(FromQtText(form.windowTitle())); });
 }
 
+HResult TDocumentOptionsView::GetCaption(TComString* caption) {
+    return GetViewName(caption);
+}
+
 HResult TDocumentOptionsView::IsPanel(int32_t* isPanel) {
     if (isPanel == nullptr)
         return E_POINTER;

@@ -35,9 +35,12 @@ public:
     HResult GetViewName(TComString* name) override;
     HResult IsPanel(int32_t* isPanel) override;
     HResult Update() override;
+    HResult GetCaption(TComString* caption) override;
+
+    // IServerView and IOptionsPage
+    HResult GetWindow(void** window) override;
 
     // IOptionsPage
-    HResult GetWindow(void** window) override;
     HResult ShowValues() override;
     HResult SetDefaults() override;
     HResult GetChanged(int32_t* changed) override;

@@ -133,6 +133,11 @@ struct IServerView : IUnknown {
     virtual HResult IsPanel(int32_t* isPanel) = 0;
     // Brings what the host shows of the view up to date (the status bar among it).
     virtual HResult Update() = 0;
+    // The view's widget (a QWidget*) for the host to place in its window; the view keeps
+    // freeing it. Nil when the view has none.
+    virtual HResult GetWindow(void** window) = 0;
+    // The text a host shows on the view's tab or dock.
+    virtual HResult GetCaption(TComString* caption) = 0;
 };
 
 // A view that belongs to a document.

@@ -1,6 +1,8 @@
 #include "plugin/RT_ServerImplementation.h"
 
 #include "platform/com/Exception.h"
+#include "plugin/RT_ServerDocument.h"
+#include "plugin/RT_ServerViews.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -153,6 +155,10 @@ TServerModule::TServerModule(IClient* client, std::string moduleName)
 
 TServerModule::~TServerModule() {
     Views.clear();
+    // Documents the host never destroyed still go with their forms.
+    for (const auto& document : Documents)
+        if (auto* framework = dynamic_cast<TServerDocument*>(document.Get()))
+            framework->Close();
     Documents.clear();
     if (gModule == this) {
         gModule = nullptr;
@@ -165,16 +171,18 @@ void TServerModule::RegisterOptionsPage(const std::string& pageName, TOptionsPag
     OptionPages.emplace(pageName, std::move(factory));
 }
 
-IServerDocument* TServerModule::NewDocument(const std::string&, const std::string&) {
-    return nullptr;
+TComPtr<IServerDocument> TServerModule::NewDocument(const std::string&, const std::string&) {
+    return {};
 }
 
 void TServerModule::HandleNotification(IUnknown*) {}
 
 HResult TServerModule::Idle() {
     return GuardCall([] {
-        if (QCoreApplication::instance())
+        if (QCoreApplication::instance()) {
+            QCoreApplication::sendPostedEvents(nullptr, cDelayedDestroyEvent);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
     });
 }
 
@@ -192,8 +200,7 @@ HResult TServerModule::CreateDocumentEx(const char* kind, const char* fileName, 
     if (HResult r = ClearOut(document); Failed(r))
         return r;
     return GuardCall([&] {
-        auto created =
-            TComPtr<IServerDocument>::Share(NewDocument(ShortString(kind), ShortString(fileName)));
+        auto created = NewDocument(ShortString(kind), ShortString(fileName));
         if (!created)
             throw Exception("This module has no documents");
         Documents.push_back(created);
@@ -206,6 +213,8 @@ HResult TServerModule::DestroyDocument(IServerDocument* document) {
         if (document == nullptr)
             return;
         OleCheck(document->ReleaseFileLock());
+        if (auto* framework = dynamic_cast<TServerDocument*>(document))
+            framework->Close();
         std::erase_if(Documents, [&](const auto& d) { return d.Get() == document; });
     });
 }

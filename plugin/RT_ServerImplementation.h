@@ -103,8 +103,10 @@ public:
     HResult LoadPreferences() override;
 
 protected:
-    // The module's own document class; nil when the module has none.
-    virtual IServerDocument* NewDocument(const std::string& kind, const std::string& fileName);
+    // A new document of the module's own class, created and initialised; nil when the module
+    // has none.
+    virtual TComPtr<IServerDocument> NewDocument(const std::string& kind,
+                                                 const std::string& fileName);
     virtual void HandleNotification(IUnknown* notification);
     virtual void DoSavePreferences() {}
     virtual void DoLoadPreferences() {}

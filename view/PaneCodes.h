@@ -14,6 +14,8 @@ constexpr uint8_t UpperRightSignal = 5;
 constexpr uint8_t LowerLeftSignal = 6;
 constexpr uint8_t LowerRightSignal = 7;
 constexpr uint8_t ColumnHeader = 8;
+// Splitters and the static corners sit in no pane.
+constexpr uint8_t None = 255;
 } // namespace PaneCode
 
 // The time and cursor panel of a code: the right ones for 2, 5 and 7.

@@ -23,8 +23,8 @@ int32_t PlaceRows(int32_t clientHeight, const TRowBandSource& rows) {
     int32_t y = clientHeight;
     int32_t position = 0;
     while (y >= 0) {
-        const int32_t* height = rows.HeightAt(position);
-        if (height == nullptr) {
+        const std::optional<int32_t> height = rows.HeightAt(position);
+        if (!height) {
             y -= cEmptyRowStep;
             continue;
         }

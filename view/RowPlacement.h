@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 
 // A row's vertical extent in one band.
@@ -17,9 +18,9 @@ struct TRowExtent {
 
 // The rows of a band from its first visible row on, for placing them.
 struct TRowBandSource {
-    // The height of the row at a visible position (first visible row + position); nil when
-    // there is no row there.
-    std::function<const int32_t*(int32_t position)> HeightAt;
+    // The height of the row at a visible position (first visible row + position); nothing
+    // when there is no row there.
+    std::function<std::optional<int32_t>(int32_t position)> HeightAt;
     // Records the extent placed for the row at a visible position.
     std::function<void(int32_t position, TRowExtent extent)> Place;
 };

@@ -122,6 +122,8 @@ public:
     HResult GetViewName(TComString* n) override { return n->Assign("WaveEditor"), S_OK; }
     HResult IsPanel(int32_t* p) override { return *p = 0, S_OK; }
     HResult Update() override { return ++Updates, S_OK; }
+    HResult GetWindow(void** w) override { return *w = nullptr, S_OK; }
+    HResult GetCaption(TComString* c) override { return c->Assign(""), S_OK; }
     HResult GetOwnerDocument(IServerDocument** document) override {
         *document = Owner;
         return S_OK;
@@ -137,4 +139,6 @@ public:
     HResult GetViewName(TComString* n) override { return n->Assign("Other"), S_OK; }
     HResult IsPanel(int32_t* p) override { return *p = 1, S_OK; }
     HResult Update() override { return S_OK; }
+    HResult GetWindow(void** w) override { return *w = nullptr, S_OK; }
+    HResult GetCaption(TComString* c) override { return c->Assign(""), S_OK; }
 };

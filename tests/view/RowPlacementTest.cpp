@@ -15,9 +15,11 @@ struct TBand {
 
     int32_t Place(int32_t clientHeight) {
         Extents.clear();
-        TRowBandSource source{[&](int32_t p) -> const int32_t* {
+        TRowBandSource source{[&](int32_t p) -> std::optional<int32_t> {
                                   const size_t i = static_cast<size_t>(First + p);
-                                  return i < Heights.size() ? &Heights[i] : nullptr;
+                                  if (i >= Heights.size())
+                                      return std::nullopt;
+                                  return Heights[i];
                               },
                               [&](int32_t p, TRowExtent e) {
                                   ASSERT_EQ(static_cast<size_t>(p), Extents.size());
