@@ -3,8 +3,6 @@
 // anything else (cancelled), so scripts and tests never wait.
 #pragma once
 
-#include <string>
-
 class QDialog;
 class QPushButton;
 

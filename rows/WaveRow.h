@@ -27,7 +27,7 @@ constexpr int32_t Group = 2;
 constexpr int32_t Compare = 3;
 } // namespace RowKind
 
-// Row geometry defaults, in pixels.
+// The default top and bottom gap of a row, in pixels.
 constexpr int32_t cDefaultRowGap = 2;
 
 // The editor owns its rows, so the row interface answers -1 to AddRef and Release.
@@ -40,7 +40,7 @@ public:
     ~TWaveRow() override = default;
 
     // Makes the target show what this row shows: panels, editor, geometry, options, signal and
-    // identifier (the font is copied, not shared).
+    // identifier (the font is copied, not shared; the name depth stays the target's).
     virtual void AssignTo(TWaveRow& target) const;
     virtual std::unique_ptr<TWaveRow> Clone() const = 0;
     virtual bool IsCompound() const { return false; }

@@ -5,6 +5,7 @@
 #include "rows/WaveRowOptions.h"
 
 #include <QDialog>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
