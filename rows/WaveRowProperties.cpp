@@ -167,7 +167,10 @@ void TfrmRowProperties::Prepare(bool selectedRows) {
     FDialogFont = first.Options.Font;
     for (const TWaveRow* row : FRows) {
         FColorsDiffer = FColorsDiffer || row->Options.Font.Color != first.Options.Font.Color;
-        FFontsDiffer = FFontsDiffer || !(row->Options.Font == first.Options.Font);
+        // The colour has its own swatch; the font label speaks of the rest.
+        TWaveFont font = row->Options.Font;
+        font.Color = first.Options.Font.Color;
+        FFontsDiffer = FFontsDiffer || !(font == first.Options.Font);
     }
     ShowColor(first.Options.Font.Color);
     ShowFont();

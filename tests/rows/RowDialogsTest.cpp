@@ -88,6 +88,9 @@ TEST_F(RowDialogs, RowPropertiesShowsWhatTheRowsShare) {
     EXPECT_FALSE(same.ApplyToChildren->isEnabled());
 
     Second->Options.Font.Color = 5;
+    TfrmRowProperties colours(rows, false);
+    EXPECT_TRUE(colours.ColorsDiffer());
+    EXPECT_EQ(colours.FontLabel->text(), "Courier New, 11");
     Second->Options.Font.Size = 12;
     Second->BottomGap = 3;
     TfrmRowProperties different(rows, false);
