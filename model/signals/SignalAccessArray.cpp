@@ -94,7 +94,7 @@ HResult TSignalAccessArray::SetArrayBounds(int64_t time, int32_t left, int32_t r
             if (holder == nullptr)
                 return;
             std::unique_ptr<TSignalNode> made =
-                CreateSignalForType(holder->HeldType(), Document(), this, left, right);
+                CreateSignalForType(holder->HeldType(), Document(), nullptr, left, right);
             made->SetAllowEmpty();
             made->SetName(Enclosed('(', RangeText(left, right), ')'));
             incarnation = AppendChild(std::move(made));

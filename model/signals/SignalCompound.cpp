@@ -33,7 +33,7 @@ TSignalNode* TSignalCompound::AppendChild(std::unique_ptr<TSignalNode> child) {
     added->SetParent(this);
     FChildren.push_back(added);
     TSignalDataStore* store = Document() ? &Document()->SignalStore() : nullptr;
-    if (store != nullptr && store->HoldsRoot(Root()))
+    if (store != nullptr && store->Holds(*this))
         store->Index(*added);
     return added;
 }

@@ -67,6 +67,20 @@ void TSignalDataStore::Clear() {
     FNodes.clear();
 }
 
+bool TSignalDataStore::Holds(const TSignalNode& node) const {
+    if (!FOrder.contains(&node.Root()))
+        return false;
+    for (const TSignalNode* n = &node; n->Parent() != nullptr; n = n->Parent()) {
+        const TSignalNode& parent = *n->Parent();
+        bool listed = false;
+        for (int32_t i = 0; i < parent.ChildCount() && !listed; ++i)
+            listed = parent.Child(i) == n;
+        if (!listed)
+            return false;
+    }
+    return true;
+}
+
 TSignalNode* TSignalDataStore::FindByUID(int32_t uid) const {
     auto it = FByUID.find(uid);
     return it == FByUID.end() ? nullptr : FirstInOrder(it->second);

@@ -40,8 +40,10 @@ public:
     // Whether a signal other than `self` has this full name.
     bool PathTakenByOther(std::string_view name, const TSignalNode* self) const;
 
-    // True when the node is the top of a tree the store holds.
-    bool HoldsRoot(const TSignalNode& root) const { return FOrder.contains(&root); }
+    // True when the node belongs to a tree the store holds: its top is one of the store's nodes
+    // and each node on the way is among its parent's children (a node being built may already
+    // name its future parent).
+    bool Holds(const TSignalNode& node) const;
     // Drop and re-add the index entries of a subtree whose names or identifiers change.
     void Unindex(TSignalNode& subtree);
     void Index(TSignalNode& subtree);

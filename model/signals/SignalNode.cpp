@@ -14,7 +14,7 @@ std::string Enclosed(char open, std::string_view text, char close) {
 
 template <class F> void TSignalNode::ChangeIndexed(F&& change) {
     TSignalDataStore* store = FDocument ? &FDocument->SignalStore() : nullptr;
-    if (store != nullptr && !store->HoldsRoot(Root()))
+    if (store != nullptr && !store->Holds(*this))
         store = nullptr;
     if (store != nullptr)
         store->Unindex(*this);

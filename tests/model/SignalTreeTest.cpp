@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
 class SignalTree : public ::testing::Test {
@@ -264,4 +266,80 @@ TEST_F(SignalTree, ValueInterfaceSetters) {
     IWaveValue* child = reinterpret_cast<IWaveValue*>(1);
     access.GetChild(0, &child);
     EXPECT_EQ(child, nullptr);
+}
+
+// The store's indexes must answer as a walk over the trees does, whatever changed names,
+// identifiers or children since the trees were added.
+TEST_F(SignalTree, StoreLookupsFollowEveryChange) {
+    Define("16$std_logic_vector$3$0$", "nibble");
+    Define("2$2$lo$nibble$hi$nibble$", "byte");
+    Define("15$std_logic_vector$", "vectors");
+    for (const char* name : {"a", "b", "A", "c"})
+        Store().Add(Bench.Create("byte", name));
+    auto addVectors = [&] {
+        TSignalNode* top = Store().Add(Bench.Create("vectors", "v"));
+        return static_cast<TSignalAccessArray*>(top->Child(1));
+    };
+    TSignalAccessArray* array = addVectors();
+
+    std::vector<TSignalNode*> nodes;
+    auto collect = [&] {
+        nodes.clear();
+        auto walk = [&](auto& self, TSignalNode& node) -> void {
+            nodes.push_back(&node);
+            for (int32_t i = 0; i < node.ChildCount(); ++i)
+                self(self, *node.Child(i));
+        };
+        for (int32_t i = 0; i < Store().Count(); ++i)
+            walk(walk, *Store().Item(i));
+    };
+    auto walkByPath = [&](const std::string& name) -> TSignalNode* {
+        for (int32_t i = 0; i < Store().Count(); ++i)
+            if (TSignalNode* found = Store().Item(i)->FindByPath(name))
+                return found;
+        return nullptr;
+    };
+    auto walkByUID = [&](int32_t uid) -> TSignalNode* {
+        for (int32_t i = 0; i < Store().Count(); ++i)
+            if (TSignalNode* found = Store().Item(i)->FindByUID(uid))
+                return found;
+        return nullptr;
+    };
+    std::mt19937 random(7);
+    auto pick = [&](size_t below) { return static_cast<size_t>(random() % below); };
+    const char* names[] = {"a", "b", "[0]", ".lo", "x", "A"};
+    for (int step = 0; step < 300; ++step) {
+        collect();
+        TSignalNode& node = *nodes[pick(nodes.size())];
+        switch (pick(4)) {
+        case 0:
+            node.SetName(names[pick(std::size(names))]);
+            break;
+        case 1:
+            node.AssignNewIdentity(&Bench.Document);
+            break;
+        case 2: {
+            // Out of the store and back, or freed and replaced.
+            TSignalNode* top = Store().Item(static_cast<int32_t>(pick(Store().Count())));
+            const bool vectors = top == array->Parent();
+            std::unique_ptr<TSignalNode> extracted = Store().Extract(top);
+            if (pick(2) == 0)
+                Store().Add(std::move(extracted));
+            else if (vectors) {
+                extracted.reset();
+                array = addVectors();
+            } else
+                Store().Add(Bench.Create("byte", names[pick(std::size(names))]));
+            break;
+        }
+        default:
+            array->SetArrayBounds(step, static_cast<int32_t>(pick(3)), 0);
+            break;
+        }
+        collect();
+        for (TSignalNode* n : nodes) {
+            ASSERT_EQ(Store().FindByPath(n->FullName()), walkByPath(n->FullName())) << step;
+            ASSERT_EQ(Store().FindByUID(n->UniqueID()), walkByUID(n->UniqueID())) << step;
+        }
+    }
 }
