@@ -111,7 +111,8 @@ public:
         TWaveRow* row = Find(layout, parent);
         if (row && parent && parent->Child(layout.Position) != row &&
             !IsSelfOrAncestor(*row, parent)) {
-            if (layout.Moved) {
+            // A child row of a plain compound row stands for a child signal and stays there.
+            if (layout.Moved || (row->Parent() && !row->Parent()->IsGroup())) {
                 row = parent->InsertChild(layout.Position, row->Clone());
                 RebuildGroup(parent);
                 RestoreCopy(layout, *row);
@@ -138,11 +139,14 @@ private:
     }
 
     // The parent's child at the saved position when it matches (child rows made for a signal
-    // after the walk), else the first row of the key.
+    // after the walk), else the first row of the key. Under a plain compound row only the
+    // child at the position will do: its children follow its signal's.
     TWaveRow* Find(const TCustomWaveRowLayout& layout, TWaveRowCompound* parent) const {
         if (parent)
             if (TWaveRow* child = parent->Child(layout.Position); child && layout.Matches(*child))
                 return child;
+        if (parent && !parent->IsGroup())
+            return nullptr;
         const auto found = First.find(layout.Key);
         return found == First.end() ? nullptr : found->second;
     }

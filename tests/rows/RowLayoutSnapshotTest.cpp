@@ -119,3 +119,18 @@ TEST_F(RowLayoutSnapshot, AnEmptyTreeStaysEmpty) {
     EXPECT_EQ(Tree.Count(), 1);
     EXPECT_TRUE(Tree.EndsWithPlaceHolder());
 }
+
+TEST_F(RowLayoutSnapshot, ChildRowsOfPlainCompoundRowsFollowTheirSignal) {
+    ArrangeRows();
+    TRowLayoutList snapshot = TakeRowLayout(Tree, TRowLayoutKey::Name);
+    // The reloaded vector of the same name has one element left.
+    Tree.Clear();
+    TSignalNode& narrow = Vector("/top/v", 0);
+    auto* vector = static_cast<TWaveRowCompound*>(Tree.Add(Row<TWaveRowCompound>(narrow)));
+    Tree.AddEndOfDisplayRow(Document, &Types);
+    RestoreRowLayout(Tree, std::move(snapshot));
+    EXPECT_TRUE(vector->Expanded());
+    ASSERT_EQ(vector->ChildCount(), 1);
+    EXPECT_EQ(vector->Child(0)->Signal(), narrow.Child(0));
+    EXPECT_EQ(vector->Child(0)->WaveHeight, 16);
+}
