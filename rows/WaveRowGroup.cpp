@@ -29,12 +29,10 @@ void TWaveRowGroup::AssignTo(TWaveRow& target) const {
         std::vector<TSignalNode*> members;
         for (int32_t i = 0; i < FGroupSignal->ChildCount(); ++i)
             members.push_back(FGroupSignal->Child(i));
-        auto signal = group->NewSignal(FGroupSignal->Document());
-        signal->SetName(FGroupName);
-        signal->SetUniqueID(FGroupSignal->UniqueID());
-        signal->Mark = FGroupSignal->Mark;
-        group->Install(group->NewType(FGroupType ? FGroupType->Store() : nullptr),
-                       std::move(signal), members);
+        group->Install(group->NewType(FGroupType->Store()),
+                       group->NewSignalWithIdentity(FGroupSignal->Document(), FGroupName,
+                                                    FGroupSignal->UniqueID(), FGroupSignal->Mark),
+                       members);
     }
     group->SetGroupName(FGroupName + cCopySuffix);
 }
@@ -59,29 +57,37 @@ void TWaveRowGroup::SetGroupName(std::string_view name) {
     FGroupName = ShortString(name);
 }
 
-void TWaveRowGroup::BuildSignal(TSignalDocument* document, TWaveDataTypeStore* types) {
+std::vector<TSignalNode*> TWaveRowGroup::ChildSignals() const {
     std::vector<TSignalNode*> members;
     for (int32_t i = 0; i < ChildCount(); ++i)
         if (TSignalNode* member = Child(i)->Signal())
             members.push_back(member);
+    return members;
+}
+
+std::unique_ptr<TSignalCompound> TWaveRowGroup::NewSignalWithIdentity(TSignalDocument* document,
+                                                                      std::string_view name,
+                                                                      int32_t identifier,
+                                                                      bool mark) const {
     auto signal = NewSignal(document);
-    signal->SetName(FGroupName);
-    signal->SetUniqueID(Identifier());
-    Install(NewType(types), std::move(signal), members);
+    signal->SetName(name);
+    signal->SetUniqueID(identifier);
+    signal->Mark = mark;
+    return signal;
+}
+
+void TWaveRowGroup::BuildSignal(TSignalDocument* document, TWaveDataTypeStore* types) {
+    Install(NewType(types), NewSignalWithIdentity(document, FGroupName, Identifier(), false),
+            ChildSignals());
 }
 
 void TWaveRowGroup::RebuildSignal() {
     if (!FGroupSignal)
         return;
-    auto signal = NewSignal(FGroupSignal->Document());
-    signal->SetName(FGroupSignal->Name());
-    signal->SetUniqueID(FGroupSignal->UniqueID());
-    signal->Mark = FGroupSignal->Mark;
-    std::vector<TSignalNode*> members;
-    for (int32_t i = 0; i < ChildCount(); ++i)
-        if (TSignalNode* member = Child(i)->Signal())
-            members.push_back(member);
-    Install(NewType(FGroupType->Store()), std::move(signal), members);
+    Install(NewType(FGroupType->Store()),
+            NewSignalWithIdentity(FGroupSignal->Document(), FGroupSignal->Name(),
+                                  FGroupSignal->UniqueID(), FGroupSignal->Mark),
+            ChildSignals());
     if (TWaveRowGroup* above = AsGroupRow(Parent()))
         above->RebuildSignal();
 }

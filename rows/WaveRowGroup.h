@@ -47,6 +47,11 @@ protected:
     // A new, empty type and signal of the row's class.
     virtual std::unique_ptr<TGroupWaveType> NewType(TWaveDataTypeStore* types) const;
     virtual std::unique_ptr<TSignalCompound> NewSignal(TSignalDocument* document) const;
+    // A new signal with the identity given.
+    std::unique_ptr<TSignalCompound> NewSignalWithIdentity(TSignalDocument* document,
+                                                           std::string_view name,
+                                                           int32_t identifier, bool mark) const;
+    std::vector<TSignalNode*> ChildSignals() const;
     // Takes a new type and signal over the given members, replacing the old ones.
     void Install(std::unique_ptr<TGroupWaveType> type, std::unique_ptr<TSignalCompound> signal,
                  const std::vector<TSignalNode*>& members);
