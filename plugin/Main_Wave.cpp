@@ -29,6 +29,20 @@ TWaveServerModule::~TWaveServerModule() {
         SetWavePreferences(nullptr);
 }
 
+TComPtr<IServerDocument> TWaveServerModule::NewDocument(const std::string& kind,
+                                                        const std::string& fileName) {
+    auto* document = new TWaveEditDocument(this, kind, fileName);
+    auto held = TComPtr<IServerDocument>::Share(document);
+    try {
+        document->Initialize();
+    } catch (...) {
+        // Views made so far hold the document: they must go, or it never would.
+        document->Close();
+        throw;
+    }
+    return held;
+}
+
 // Without a host there is no storage: the preferences keep their values.
 void TWaveServerModule::DoSavePreferences() {
     if (Client())

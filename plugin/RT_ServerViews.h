@@ -44,7 +44,7 @@ class TServerEditorForm : public QWidget {
 public:
     using QWidget::QWidget;
     IServerView* View() const { return FView; }
-    void SetView(IServerView* view) { FView = view; }
+    virtual void SetView(IServerView* view) { FView = view; }
     // Empties status-bar fields 1 to 3.
     virtual void UpdateStatusBar();
 

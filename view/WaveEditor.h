@@ -6,6 +6,7 @@
 #include "view/EditorLinks.h"
 #include "view/RowPlacement.h"
 #include "view/WaveEditorLayout.h"
+#include "view/WaveOperations.h"
 #include "view/WaveView.h"
 
 #include <QWidget>
@@ -110,6 +111,8 @@ public:
 
     // The row commands act on; the first row stands in while none is set.
     TWaveRow* FocusedRow();
+    // The focused row as set, without the stand-in.
+    TWaveRow* FocusedRowIfAny() const { return FFocusedRow; }
     // Repaints the name areas of the old and new row and tells the workspace panel.
     void SetFocusedRow(TWaveRow* row);
 
@@ -125,6 +128,13 @@ public:
     // Puts the rows back as recorded and drops the record; nothing without one.
     void RestoreRowLayout();
 
+    // Scrolls the active row band so that the row at the index is in view (an index outside
+    // the list scrolls to the top).
+    void ScrollRowIntoView(int32_t index);
+    // After rows were added or rebuilt outside the editor's own insertion: the visible list is
+    // rebuilt, new rows join the editor and the bands re-measure.
+    void RowsChanged();
+
     // Rows change from the index on: both name panels re-measure, the rest repaints.
     void InvalidateRowsFrom(int32_t index);
     void InvalidateRowName(const TWaveRow& row);
@@ -139,6 +149,13 @@ public:
     void FinishNameEdit();
     bool IsEditingName() const { return EditedRow != nullptr; }
     TSignalNameInPlaceEdit* NameEdit() const { return FNameEdit; }
+    // Runs an editor process with its parameter text (a writable buffer of bufferSize bytes).
+    // Processes whose behaviour the control does not have yet do nothing.
+    void RunOperation(TWaveOperation operation, char* parameters, int32_t bufferSize);
+    bool Query(TWaveQuery query) const;
+    // Expands or collapses the focused row (compound rows only).
+    void SetFocusedRowExpanded(bool expanded);
+
     // Keys of the editor; the name editor hands its navigation keys here.
     void HandleEditorKey(QKeyEvent& event);
 
@@ -151,6 +168,8 @@ private:
     // Keeps the active and focus panels out of a collapsed band or time column.
     void MoveActivePanelsOutOfCollapsedAreas();
     void CommitNameEdit();
+    // Drops the focused row when it is no longer in the visible list.
+    void ForgetRowsGone();
     // A new row joins the editor: its panels and editor are set.
     void Adopt(TWaveRow& row);
     int BandOf(uint8_t code) const;

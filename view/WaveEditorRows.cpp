@@ -144,13 +144,10 @@ bool TCustomWaveEditor::RemoveRow(int32_t index) {
     TWaveRow* row = RowAt(index);
     if (row == nullptr)
         return false;
-    if (EditedRow == row)
-        EditedRow = nullptr;
-    const bool focused = FFocusedRow == row;
+    FinishNameEdit();
     if (!FRowTree->RemoveVisibleRow(index))
         return false;
-    if (focused)
-        FFocusedRow = nullptr;
+    ForgetRowsGone();
     InvalidateRowsFrom(index);
     MarkModified();
     return true;
@@ -170,6 +167,35 @@ void TCustomWaveEditor::RestoreRowLayout() {
     for (TWaveRow* row : FRowTree->VisibleRows())
         Adopt(*row);
     Layout();
+}
+
+void TCustomWaveEditor::ScrollRowIntoView(int32_t index) {
+    if (index < 0 || index >= RowCount())
+        index = 0;
+    TNamePanel& panel = *FActiveNamePanel;
+    RemeasureBand(panel);
+    if (index >= panel.FirstVisibleRow && index < panel.FirstVisibleRow + panel.VisibleRowCount)
+        return;
+    panel.FirstVisibleRow = index;
+    InvalidateRowsFrom(0);
+    if (FDocument)
+        FDocument->ViewChanged();
+}
+
+void TCustomWaveEditor::ForgetRowsGone() {
+    // Membership only: a row that went must not be looked at.
+    const auto& visible = FRowTree->VisibleRows();
+    if (std::find(visible.begin(), visible.end(), FFocusedRow) == visible.end())
+        FFocusedRow = nullptr;
+}
+
+void TCustomWaveEditor::RowsChanged() {
+    FRowTree->RebuildVisibleRows();
+    for (TWaveRow* row : FRowTree->VisibleRows())
+        if (row->Editor == nullptr)
+            Adopt(*row);
+    ForgetRowsGone();
+    InvalidateRowsFrom(0);
 }
 
 void TCustomWaveEditor::InvalidateRowsFrom(int32_t index) {
@@ -296,10 +322,14 @@ void TCustomWaveEditor::CommitNameEdit() {
     MarkModified();
 }
 
-void TCustomWaveEditor::HandleEditorKey(QKeyEvent&) {
-    // Navigation and editing keys end a name edit; their own actions belong to the mouse and
-    // keyboard handling.
+void TCustomWaveEditor::HandleEditorKey(QKeyEvent& event) {
+    // Navigation and editing keys end a name edit; their other actions belong to the mouse
+    // and keyboard handling.
+    const bool wasEditing = IsEditingName();
     FinishNameEdit();
+    if (!wasEditing && event.key() == Qt::Key_F2)
+        if (TWaveRow* row = FocusedRow())
+            StartNameEdit(*row);
 }
 
 void TCustomWaveEditor::keyPressEvent(QKeyEvent* event) {

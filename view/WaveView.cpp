@@ -2,6 +2,8 @@
 
 #include "platform/graphics/QtCanvas.h"
 #include "preferences/WavePreferences.h"
+#include "rows/RowCaption.h"
+#include "rows/WaveRow.h"
 #include "view/NameColumnEdits.h"
 #include "view/PaneCodes.h"
 #include "view/WaveEditor.h"
@@ -57,6 +59,13 @@ void TViewDrawing::Fill(int32_t left, int32_t bottom, int32_t right, int32_t top
 void TViewDrawing::Line(TPoint from, TPoint to, TColor color) {
     Canvas.SetPen({color, 1, TPenStyle::Solid});
     Canvas.Line({from.X, DeviceY(from.Y)}, {to.X, DeviceY(to.Y)});
+}
+
+void TViewDrawing::Frame(int32_t left, int32_t bottom, int32_t right, int32_t top, TColor color) {
+    Line({left, bottom}, {right, bottom}, color);
+    Line({right, bottom}, {right, top}, color);
+    Line({right, top}, {left, top}, color);
+    Line({left, top}, {left, bottom}, color);
 }
 
 void TViewDrawing::Edges(int32_t left, int32_t bottom, int32_t right, int32_t top, bool raised) {
@@ -218,21 +227,123 @@ void TColumnHeaderPanel::mouseReleaseEvent(QMouseEvent* event) {
 // --- Name and signal panels ------------------------------------------------------------------
 
 void TNamePanel::PerformPaint(TViewDrawing& drawing) {
-    drawing.Fill(0, 0, LogicalWidth(), LogicalHeight(), cEmptyAreaColor);
+    TCustomWaveEditor& editor = Editor();
+    editor.RemeasureBand(*this);
+    const int band = UsesLowerNamePanel(PaneCode()) ? 1 : 0;
+    int32_t lastBottom = LogicalHeight();
+    for (int32_t p = 0; p < VisibleRowCount; ++p) {
+        const TWaveRow* row = editor.RowAtBandPosition(PaneCode(), p);
+        if (row == nullptr)
+            break;
+        PaintRow(drawing, *row, row->TopCoord[band], row->BottomCoord[band], FirstVisibleRow + p);
+        lastBottom = row->BottomCoord[band];
+    }
+    if (lastBottom > 0)
+        drawing.Fill(0, 0, LogicalWidth(), lastBottom, cEmptyAreaColor);
 }
 
-void TNamePanel::mousePressEvent(QMouseEvent*) {
-    Editor().FinishNameEdit();
-    Editor().SetFocusPanel(this);
+void TNamePanel::PaintRow(TViewDrawing& drawing, const TWaveRow& row, int32_t top, int32_t bottom,
+                          int32_t index) {
+    const TSystemColors colors = SystemColors();
+    const TNameColumns& columns = Editor().Columns();
+    const int32_t nameArea = NameAreaWidth(columns);
+    if (row.ShowsPlaceHolder()) {
+        drawing.Fill(0, bottom, nameArea, top, cEmptyAreaColor);
+        drawing.Line({0, top - 1}, {nameArea, top - 1}, colors.ButtonFace);
+        drawing.Line({0, top - 2}, {nameArea, top - 2}, colors.ButtonHighlight);
+        return;
+    }
+    const TColor background = BackgroundColorPreference();
+    const TCanvasFont panelFont = CanvasFontOf(Font());
+    TCanvasFont rowFont = CanvasFontOf(row.Options.Font);
+    rowFont.Bold = rowFont.Bold || row.Options.Bold;
+    auto column = [&](int k) -> std::pair<int32_t, int32_t> {
+        const int32_t left = NameColumnLeft(columns, k);
+        return {left, left + columns[static_cast<size_t>(k - 1)].ContributedWidth()};
+    };
+    auto shown = [&](int k) { return columns[static_cast<size_t>(k - 1)].Visible; };
+
+    if (shown(1)) {
+        const auto [left, right] = column(1);
+        const bool focused = &row == Editor().FocusedRowIfAny();
+        drawing.Fill(left, bottom, right, top, focused ? cEmptyAreaColor : colors.ButtonFace);
+        drawing.Edges(left, bottom, right, top, true);
+        drawing.CentredText(left, bottom, right, top, std::to_string(index), panelFont,
+                            colors.WindowText);
+    }
+    if (shown(2)) {
+        const auto [left, right] = column(2);
+        drawing.Fill(left, bottom, right, top, background);
+        drawing.Line({left, top - 1}, {right, top - 1}, colors.ButtonFace);
+        const int32_t depth = row.Depth();
+        const int32_t treeX = left + depth * 15 + 3;
+        const int32_t mid = (top + bottom) / 2;
+        const TColor treeColor = RGBColor(208, 208, 208);
+        if (row.IsCompound()) {
+            const int32_t boxBottom = (top + bottom - 9) / 2;
+            const TColor boxColor =
+                (std::max({RedOf(background), GreenOf(background), BlueOf(background)}) > 126)
+                    ? RGBColor(0, 0, 0)
+                    : RGBColor(255, 255, 255);
+            drawing.Frame(treeX, boxBottom, treeX + 9, boxBottom + 9, boxColor);
+            drawing.Line({treeX + 2, boxBottom + 4}, {treeX + 7, boxBottom + 4}, boxColor);
+            if (!static_cast<const TWaveRowCompound&>(row).Expanded())
+                drawing.Line({treeX + 4, boxBottom + 2}, {treeX + 4, boxBottom + 7}, boxColor);
+            drawing.Line({treeX + 9, mid}, {treeX + 14, mid}, treeColor);
+        } else {
+            drawing.Line({treeX + 4, mid}, {treeX + 14, mid}, treeColor);
+        }
+        drawing.TextAt(left + depth * 15 + 18, left, bottom, right, top, RowCaption(row), rowFont,
+                       row.Options.Font.Color);
+    }
+    if (shown(4)) {
+        const auto [left, right] = column(4);
+        drawing.Fill(left, bottom, right, top, background);
+        drawing.Line({left, top - 1}, {right, top - 1}, colors.ButtonFace);
+        drawing.Line({left, bottom}, {left, top}, colors.ButtonShadow);
+        drawing.TextAt(left + 5, left, bottom, right, top, row.ValueText(Editor().CurrentTime),
+                       rowFont, row.Options.Font.Color);
+    }
+    if (shown(5)) {
+        const auto [left, right] = column(5);
+        drawing.Fill(left, bottom, right, top, background);
+        drawing.Line({left, top - 1}, {right, top - 1}, colors.ButtonFace);
+        drawing.Line({left, bottom}, {left, top}, colors.ButtonShadow);
+    }
 }
 
-void TNamePanel::mouseDoubleClickEvent(QMouseEvent* event) {
-    mousePressEvent(event);
+void TNamePanel::mousePressEvent(QMouseEvent* event) {
+    TCustomWaveEditor& editor = Editor();
+    editor.FinishNameEdit();
+    editor.SetFocusPanel(this);
+    if (event->button() != Qt::LeftButton)
+        return;
+    // The row under the point becomes the focused row; below the rows, the last row does.
+    const QPoint at = event->position().toPoint();
+    TWaveRow* row = editor.RowAtPoint(*this, {at.x(), LogicalHeight() - at.y()});
+    editor.SetFocusedRow(row ? row : editor.RowAt(editor.RowCount() - 1));
 }
 
 void TSignalPanel::PerformPaint(TViewDrawing& drawing) {
+    TCustomWaveEditor& editor = Editor();
+    TNamePanel& names = editor.NamePanelOf(PaneCode());
+    editor.RemeasureBand(names);
+    const int band = UsesLowerNamePanel(PaneCode()) ? 1 : 0;
     LastRowBottom = -1;
-    drawing.Fill(0, 0, LogicalWidth(), LogicalHeight(), cEmptyAreaColor);
+    int32_t lastBottom = LogicalHeight();
+    for (int32_t p = 0; p < names.VisibleRowCount; ++p) {
+        const TWaveRow* row = editor.RowAtBandPosition(PaneCode(), p);
+        if (row == nullptr)
+            break;
+        // The row's background; its waveform is drawn by the row painting.
+        drawing.Fill(0, row->BottomCoord[band], LogicalWidth(), row->TopCoord[band],
+                     row->ShowsPlaceHolder() ? cEmptyAreaColor : BackgroundColorPreference());
+        lastBottom = row->BottomCoord[band];
+        if (!row->ShowsPlaceHolder())
+            LastRowBottom = lastBottom;
+    }
+    if (lastBottom > 0)
+        drawing.Fill(0, 0, LogicalWidth(), lastBottom, cEmptyAreaColor);
 }
 
 void TSignalPanel::mousePressEvent(QMouseEvent*) {

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 class TCustomWaveEditor;
+class TWaveRow;
 
 // Logical drawing on a canvas for one panel: converts y upward to device rows.
 class TViewDrawing {
@@ -20,6 +21,8 @@ public:
     // Fills from (left, bottom) to (right, top), right and top outside.
     void Fill(int32_t left, int32_t bottom, int32_t right, int32_t top, TColor color);
     void Line(TPoint from, TPoint to, TColor color);
+    // An outline from (left, bottom) to (right, top), both corners on it.
+    void Frame(int32_t left, int32_t bottom, int32_t right, int32_t top, TColor color);
     // Raised (highlight top-left, shadow bottom-right) or sunken edges inside the rectangle.
     void Edges(int32_t left, int32_t bottom, int32_t right, int32_t top, bool raised);
     // Text centred in the rectangle, on a transparent background.
@@ -105,7 +108,11 @@ public:
 protected:
     void PerformPaint(TViewDrawing& drawing) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    // Name columns 1 to 5 of one row; index is its place in the visible-row list.
+    void PaintRow(TViewDrawing& drawing, const TWaveRow& row, int32_t top, int32_t bottom,
+                  int32_t index);
 };
 
 // The waveforms of one row band in one time column.

@@ -1,0 +1,61 @@
+// The operations the document hands to its editor control: one per editor process, and the
+// state queries of the checkable processes and of other modules.
+#pragma once
+
+#include <cstdint>
+
+enum class TWaveOperation : uint8_t {
+    AddTransition,
+    ChangeColor,
+    ChangeFont,
+    ChangeFormatRadix,
+    ChangeSignalGraphicallyOrMove,
+    ChangeSignalGraphicallyOrSetFocus,
+    Change,
+    CollapseRow,
+    Delete,
+    DeleteSignalBySelection,
+    ExpandRow,
+    InsertSignal,
+    Jump,
+    MeasureTime,
+    Clear,
+    Copy,
+    Cut,
+    PasteView,
+    PasteNewSignal,
+    Select,
+    SetTimeMark,
+    Zoom,
+    DeleteSignals,
+    ShowSignals,
+    MakeBus,
+    MakeComparison,
+    PrintDocument,
+    SetupPrinter,
+    Scroll,
+    AddNewCursor,
+    DeleteCursor,
+    JumpToCursor,
+    SetNameDepth,
+    RowProperties,
+    Highlight,
+    ReverseBusOrder,
+    ExtendPositiveEdges,
+    ExtendNegativeEdges,
+    SortByNameAsc,
+    SortByNameDsc,
+};
+
+enum class TWaveQuery : uint8_t {
+    CanHighlight,
+    IsHighlighted,
+    CanReverseBusOrder,
+    CanExtendPositiveEdges,
+    IsExtendingPositiveEdges,
+    CanExtendNegativeEdges,
+    IsExtendingNegativeEdges,
+    SelectionContainsGroup,
+    IsSelectionEmpty,
+    IsClipboardEmpty,
+};
