@@ -1,6 +1,7 @@
 // The document-building interface: other modules fill a document with types, signals, groups
 // and rows without a file.
 #include "model/signals/WaveSignal.h"
+#include "model/types/CompoundTypes.h"
 #include "plugin/Document.h"
 #include "plugin/Panel.h"
 #include "preferences/WavePreferences.h"
@@ -233,7 +234,9 @@ HResult TWaveDocument::AddGroupMember(const char* name, IWaveSignal* group, cons
         row->AttachSignal(member);
         ColourRow(*row, styleName ? styleName : "", false);
         TWaveRow* added = groupRow->AppendChild(std::move(row));
-        groupRow->RebuildSignal();
+        // The group's signal grows in place: the caller keeps using the signal it was given.
+        static_cast<TSignalCompound*>(groupRow->Signal())->AppendMember(*member);
+        groupRow->GroupType()->MemberTypes().push_back(member->DataType());
         editor->RowsChanged();
         editor->SetFocusedRow(added);
         RefreshAfterBuilding();

@@ -35,8 +35,12 @@ void TWaveWindow::changeEvent(QEvent* event) {
 }
 
 void TWaveWindow::contextMenuEvent(QContextMenuEvent* event) {
-    // The host shows the menu of the document's name; the form shows none of its own.
+    // The form shows no menu of its own.
     event->accept();
+    RequestPopupMenu();
+}
+
+void TWaveWindow::RequestPopupMenu() {
     RunGuarded([&] {
         IClient* client = CurrentClient();
         if (client == nullptr)

@@ -14,6 +14,8 @@ public:
     explicit TWaveWindow(TWaveDocument& document);
 
     TWaveEditor& Editor() const { return *FEditor; }
+    // The host shows the popup menu named by the document at the mouse.
+    void RequestPopupMenu();
     // The editor control runs host processes with the form's view.
     void SetView(IServerView* view) override;
 
