@@ -95,7 +95,8 @@ TEST(BatchHost, ScriptSkipsCommentsAndReportsBadLines) {
     EXPECT_EQ(r.Out, "enabled=0 checked=0 visible=1\nstatus: ||\n");
 
     EXPECT_EQ(RunHost("--batch /nonexistent/script").ExitCode, 1);
-    EXPECT_EQ(RunHost("").ExitCode, 2);
+    EXPECT_EQ(RunHost("--bogus").ExitCode, 2);
+    EXPECT_EQ(RunHost("-e status stray-file").ExitCode, 2); // files belong to the window
     EXPECT_EQ(RunHost("--module /nonexistent/wave.so -e status").ExitCode, 1);
 }
 
