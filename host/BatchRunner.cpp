@@ -1,5 +1,8 @@
 #include "host/BatchRunner.h"
 
+#include "host/BatchDocuments.h"
+#include "host/BatchOutcome.h"
+
 #include "host/HostClient.h"
 #include "host/ModuleLoader.h"
 #include "host/PreferencesReport.h"
@@ -31,14 +34,6 @@ struct TParameterBuffer {
     char Text[cParameterBufferSize];
 };
 
-std::string Outcome(HResult result) {
-    if (Succeeded(result))
-        return "ok";
-    char text[24];
-    std::snprintf(text, sizeof text, "failed 0x%08X", static_cast<uint32_t>(result));
-    return text;
-}
-
 std::string WithParameters(std::string line, const char* parameters) {
     if (parameters[0] != '\0')
         line += std::string(" ") + parameters;
@@ -64,7 +59,15 @@ std::string TakeWord(std::string& rest) {
 
 TBatchRunner::TBatchRunner(IServerModule& module, const TModuleLoader& loader, THostClient& host,
                            std::ostream& out, std::ostream& err)
-    : Module(module), Loader(loader), Host(host), Out(out), Err(err) {}
+    : Module(module), Loader(loader), Host(host), Out(out), Err(err),
+      Documents(std::make_unique<TBatchDocuments>(module, host, out, err)) {
+    Host.SetFrontEnd({[this] { return Documents->CurrentView(); }, {}, {}, {}});
+}
+
+TBatchRunner::~TBatchRunner() {
+    Host.SetFrontEnd({});
+    Documents.reset(); // documents go before the module does
+}
 
 bool TBatchRunner::RunScript(std::istream& script) {
     bool allGood = true;
@@ -102,6 +105,8 @@ bool TBatchRunner::RunLine(const std::string& line) {
             return true;
         }
     }
+    if (TBatchDocuments::Knows(command))
+        return Documents->Run(command, rest);
     Err << "wavehost: unknown batch command: " << line << std::endl;
     return false;
 }
@@ -112,7 +117,7 @@ void TBatchRunner::Run(const std::string& process, const std::string& parameters
     HResult result = Module.GetCommandLauncher(launcher.Out());
     if (Succeeded(result))
         result = launcher->LaunchCommand(BareProcessName(process).c_str(), buffer.Text,
-                                         cParameterBufferSize, nullptr);
+                                         cParameterBufferSize, Documents->CurrentView());
     Out << WithParameters(Outcome(result), buffer.Text) << std::endl;
 }
 
@@ -122,8 +127,9 @@ void TBatchRunner::State(const std::string& process, const std::string& paramete
     uint8_t flag1 = 0, flag2 = 0;
     TComPtr<ICommandLauncher> launcher;
     OleCheck(Module.GetCommandLauncher(launcher.Out()));
-    OleCheck(launcher->GetCommandState(BareProcessName(process).c_str(), buffer.Text, nullptr,
-                                       &enabled, &checked, &visible, &flag1, &flag2));
+    OleCheck(launcher->GetCommandState(BareProcessName(process).c_str(), buffer.Text,
+                                       Documents->CurrentView(), &enabled, &checked, &visible,
+                                       &flag1, &flag2));
     Out << "enabled=" << (enabled != 0) << " checked=" << (checked != 0)
         << " visible=" << (visible != 0) << std::endl;
 }

@@ -4,15 +4,18 @@
 //   status                      -> "status: F1|F2|F3"
 //   prefs                       -> one "KEY=VALUE" line per stored preference
 //   prefs-save, prefs-load      -> "ok" or "failed 0xHHHHHHHH"
-// Blank lines and lines starting with "#" are skipped.
+// and the document commands of BatchDocuments.h. Blank lines and lines starting with "#" are
+// skipped.
 #pragma once
 
 #include "plugin/RT_ClientServerInterface.h"
 
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <string>
 
+class TBatchDocuments;
 class THostClient;
 class TModuleLoader;
 
@@ -20,6 +23,7 @@ class TBatchRunner {
 public:
     TBatchRunner(IServerModule& module, const TModuleLoader& loader, THostClient& host,
                  std::ostream& out, std::ostream& err);
+    ~TBatchRunner();
 
     // False when the line is not a command this host knows (reported on the error stream).
     bool RunLine(const std::string& line);
@@ -38,4 +42,5 @@ private:
     THostClient& Host;
     std::ostream& Out;
     std::ostream& Err;
+    std::unique_ptr<TBatchDocuments> Documents;
 };

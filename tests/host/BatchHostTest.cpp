@@ -176,3 +176,26 @@ TEST(BatchHost, PrefsShowWhatTheOptionsFileHolds) {
     EXPECT_EQ(stored[0], "SignalHeight=44");
     EXPECT_EQ(stored[4], "StyleName2=Unreached");
 }
+
+TEST(BatchHost, DocumentsAreMadeBuiltRenderedAndClosed) {
+    const std::string dir = testing::TempDir();
+    const std::string first = dir + "/batch_doc_a.wav", second = dir + "/batch_doc_b.wav";
+    const std::string png = dir + "/batch_doc.png";
+    std::remove(first.c_str());
+    std::remove(second.c_str());
+    std::remove(png.c_str());
+    auto r = RunHost("-e 'new " + first + "' -e 'build-signal clk std_logic' " +
+                     "-e 'build-signal ghost no_such_type' -e 'run Wave:CrossProbeChoose' " +
+                     "-e 'render " + png + " 640x300' -e 'new " + second + "' -e documents " +
+                     "-e 'select 1' -e documents -e close -e documents -e 'select 5'");
+    EXPECT_EQ(r.ExitCode, 1); // select 5
+    EXPECT_EQ(r.Out, "document 1 " + first + "\nok\nnone\n" +
+                         "ok Kind=TEXT|Id=clk\n" // the new signal's row is focused
+                         "ok " +
+                         png + "\ndocument 2 " + second + "\n1 " + first + "\n2 " + second +
+                         " *\nok\n1 " + first + " *\n2 " + second + "\nok\n1 " + second + " *\n");
+    std::ifstream image(png, std::ios::binary);
+    char signature[8] = {};
+    image.read(signature, 8);
+    EXPECT_EQ(std::string(signature + 1, 3), "PNG");
+}
