@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DWAVE_TESTS=OFF >/dev/null
-cmake --build build/release --target wave wavehost
+cmake --build build/release --target wave wavehost wave-disasm-capstone
 build/release/host/wavehost --batch examples/processes.wavebatch
