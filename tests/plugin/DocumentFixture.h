@@ -4,23 +4,43 @@
 
 #include "model/signals/WaveSignal.h"
 #include "plugin/Document.h"
-#include "plugin/Main_Wave.h"
 #include "plugin/Editor1.h"
+#include "plugin/Main_Wave.h"
 #include "plugin/Panel.h"
-#include "tests/controls/TestApplication.h"
 #include "tests/testhost/TestHost.h"
 #include "view/WaveEditor.h"
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <filesystem>
 #include <string>
+
+// The Qt application of the program, made before the first test and freed after the last:
+// input devices that mouse and key events register must not outlive it into static
+// destruction.
+class TDocumentTestApplication : public ::testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "wave-document-tests";
+        static char* argv[] = {name, nullptr};
+        Application = new QApplication(argc, argv);
+    }
+    void TearDown() override {
+        delete Application;
+        Application = nullptr;
+    }
+
+private:
+    QApplication* Application = nullptr;
+};
+inline ::testing::Environment* const gDocumentTestApplication =
+    ::testing::AddGlobalTestEnvironment(new TDocumentTestApplication);
 
 class TDocumentFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        TestApplication();
         Folder = std::filesystem::temp_directory_path() /
                  ("wave-doc-" + std::to_string(::getpid()) + "-" +
                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -54,6 +74,17 @@ protected:
     }
 
     TCustomWaveEditor& Editor() { return *Wave->Editor(); }
+    // Shows the editor form offscreen at a size, as a host window would.
+    void ShowEditor(int width, int height) {
+        QWidget* window = reinterpret_cast<QWidget*>(FormWidget());
+        window->resize(width, height);
+        window->show();
+    }
+    void* FormWidget() {
+        void* window = nullptr;
+        EXPECT_EQ(EditorView()->GetWindow(&window), S_OK);
+        return window;
+    }
     TWaveServerPanel& Panel() { return *Wave->Panel(); }
 
     IServerView* EditorView() {

@@ -213,7 +213,7 @@ TEST_F(TWaveDocumentTest, CrossProbing) {
 }
 
 TEST_F(TWaveDocumentTest, PreferencesNotificationSwitchesTheValueColumn) {
-    Editor().resize(860, 400);
+    ShowEditor(860, 400);
     Editor().SetVSpliterPosition(400);
     ASSERT_EQ(Editor().VSpliterPosition(), 400);
     ASSERT_TRUE(Editor().Columns()[3].Visible);
