@@ -251,7 +251,8 @@ void TCustomWaveEditor::NewRows() {
 // --- In-place name editor --------------------------------------------------------------------
 
 void TCustomWaveEditor::StartNameEdit(TWaveRow& row) {
-    if (FDocument == nullptr || !FDocument->IsEditable() || row.Signal() == nullptr)
+    if (FDocument == nullptr || !FDocument->IsEditable() || row.Signal() == nullptr ||
+        row.ShowsPlaceHolder())
         return;
     if (FNameEdit == nullptr)
         FNameEdit = new TSignalNameInPlaceEdit(*this);

@@ -6,6 +6,7 @@
 #include "view/SignalNameEdit.h"
 
 #include <QKeyEvent>
+#include <QPixmap>
 #include <QTest>
 
 namespace {
@@ -82,11 +83,15 @@ TEST_F(TEditorControlTest, RowsArePlacedPaintedAndHitInTheirBand) {
     EXPECT_EQ(texts, (std::vector<std::string>{"0", "data", "0", "1", "clk", "U"}));
     wave.PaintTo(canvas);
     EXPECT_EQ(wave.LastRowBottom, extents[1].Bottom);
+    // What a host grabs into a picture.
+    EXPECT_EQ(static_cast<QWidget*>(FormWidget())->grab().size(), QSize(860, 400));
 
     // A click makes the row under the mouse the focused row.
     QTest::mouseClick(&names, Qt::LeftButton, {}, QPoint(40, height + 2));
     EXPECT_EQ(editor.FocusedRow(), editor.RowAt(1));
-    EXPECT_FALSE(editor.RemoveRow(2)); // never the end-of-display row
+    EXPECT_FALSE(editor.RemoveRow(2));      // never the end-of-display row
+    editor.StartNameEdit(*editor.RowAt(2)); // the end-of-display row has no name to edit
+    EXPECT_FALSE(editor.IsEditingName());
     EXPECT_TRUE(editor.RemoveRow(1));
     EXPECT_EQ(editor.RowCount(), 2);
     EXPECT_EQ(editor.FocusedRowIfAny(), nullptr);
