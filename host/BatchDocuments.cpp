@@ -102,6 +102,8 @@ bool TBatchDocuments::Close() {
         Err << "wavehost: no document is open" << std::endl;
         return false;
     }
+    std::erase_if(Groups,
+                  [&](const auto& g) { return g.first.first == Docs[Current].Document.Get(); });
     Docs.Close(Current);
     Current = Docs.Count() == 0 ? 0 : Docs.Count() - 1;
     Out << "ok" << std::endl;
@@ -161,13 +163,15 @@ bool TBatchDocuments::Build(const std::string& command, const std::string& argum
     } else if (command == "build-group" && w.size() == 2) {
         IWaveSignal* group = nullptr;
         result = builder->AddGroup(w[0].c_str(), w[1].c_str(), &group);
+        if (group)
+            Groups[{Docs[Current].Document.Get(), w[0]}] = group;
         report(group);
     } else if (command == "build-member" && w.size() == 3) {
-        IWaveSignal* group = nullptr;
-        result = builder->FindSignalByName(w[0].c_str(), &group);
+        const auto group = Groups.find({Docs[Current].Document.Get(), w[0]});
         IWaveSignal* member = nullptr;
-        if (Succeeded(result) && group)
-            result = builder->AddGroupMember(w[1].c_str(), group, w[2].c_str(), &member);
+        result = group == Groups.end()
+                     ? S_OK
+                     : builder->AddGroupMember(w[1].c_str(), group->second, w[2].c_str(), &member);
         report(member);
     } else if (command == "build-finish-types" && w.empty()) {
         result = builder->FinishTypes();

@@ -8,14 +8,18 @@
 //   build-type NAME KIND            -> "ok", "none" (refused: name taken or empty) or "failed
 //   0x..." build-signal NAME TYPE          -> the same, through the document-building interface
 //   build-group NAME STYLE
-//   build-member GROUP NAME STYLE
+//   build-member GROUP NAME STYLE   (GROUP: a group made by build-group in this document)
 //   build-finish-types
 #pragma once
 
 #include "host/HostDocuments.h"
 
+#include <map>
 #include <ostream>
 #include <string>
+#include <utility>
+
+struct IWaveSignal;
 
 class THostClient;
 
@@ -42,4 +46,6 @@ private:
     std::ostream& Out;
     std::ostream& Err;
     size_t Current = 0; // meaningful while documents are open
+    // The group signals build-group made, by document and name, for build-member.
+    std::map<std::pair<IServerDocument*, std::string>, IWaveSignal*> Groups;
 };

@@ -185,12 +185,14 @@ TEST(BatchHost, DocumentsAreMadeBuiltRenderedAndClosed) {
     std::remove(second.c_str());
     std::remove(png.c_str());
     auto r = RunHost("-e 'new " + first + "' -e 'build-signal clk std_logic' " +
-                     "-e 'build-signal ghost no_such_type' -e 'run Wave:CrossProbeChoose' " +
-                     "-e 'render " + png + " 640x300' -e 'new " + second + "' -e documents " +
+                     "-e 'build-signal ghost no_such_type' -e 'build-group bus Default' " +
+                     "-e 'build-member bus b0 Clock' -e 'build-member nobus b1 Clock' " +
+                     "-e 'run Wave:CrossProbeChoose' " + "-e 'render " + png +
+                     " 640x300' -e 'new " + second + "' -e documents " +
                      "-e 'select 1' -e documents -e close -e documents -e 'select 5'");
     EXPECT_EQ(r.ExitCode, 1); // select 5
-    EXPECT_EQ(r.Out, "document 1 " + first + "\nok\nnone\n" +
-                         "ok Kind=TEXT|Id=clk\n" // the new signal's row is focused
+    EXPECT_EQ(r.Out, "document 1 " + first + "\nok\nnone\nok\nok\nnone\n" +
+                         "ok Kind=TEXT|Id=b0\n" // the new member's row is focused
                          "ok " +
                          png + "\ndocument 2 " + second + "\n1 " + first + "\n2 " + second +
                          " *\nok\n1 " + first + " *\n2 " + second + "\nok\n1 " + second + " *\n");
